@@ -1,0 +1,21 @@
+// Zarlin's start: the main window is created, loads everything else hidden, and is shown.
+#include <QApplication>
+#include <chrono>
+
+#include "engine/random_source.h"
+#include "windows/main_window.h"
+#include "windows/qt_timer.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Zarlin");
+  QApplication::setApplicationVersion("1.00");
+
+  zarlin::QtTimerFactory timers;
+  zarlin::RandomSource random([] {
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+  });
+  zarlin::MainWindow main(timers, random);
+  main.show();
+  return QApplication::exec();
+}

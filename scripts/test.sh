@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what Zarlin needs, then builds and runs every test twice: in an optimised build and
+# in a build with AddressSanitizer and UndefinedBehaviourSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install.sh
+jobs=$(nproc)
+
+scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DZARLIN_SANITIZE=ON
+ctest --test-dir build-sanitize --output-on-failure -j "$jobs"

@@ -1,0 +1,119 @@
+// The main window as the player sees it: captions, counters, menus and the ways out.
+#include <QLabel>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "engine/virtual_clock.h"
+#include "windows/main_window.h"
+
+namespace zarlin {
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+  struct Rig {
+    VirtualClock clock;
+    RandomSource random{[] { return std::uint64_t{5}; }};
+    MainWindow main{clock, random};
+    QString label(const char* name) { return main.findChild<QLabel*>(name)->text(); }
+    QAction* item(const char* name) { return main.findChild<QAction*>(name); }
+  };
+
+ private slots:
+  void startsWithTheDesignCaptionsAndSettings() {
+    Rig rig;
+    rig.main.show();
+    QCOMPARE(rig.main.windowTitle(), QString("Zarlin"));
+    QCOMPARE(rig.main.centralWidget()->size(), QSize(238, 59));
+    const std::tuple<const char*, const char*, QRect> labels[] = {
+        {"lblRound", "Round:", {16, 8, 41, 17}},
+        {"lblRoundValue", "1", {64, 8, 177, 17}},
+        {"lblScore", "Score:", {16, 32, 41, 17}},
+        {"lblScoreValue", "0", {64, 32, 177, 17}}};
+    for (const auto& [name, caption, rect] : labels) {
+      const auto* label = rig.main.findChild<QLabel*>(name);
+      QVERIFY2(label != nullptr, name);
+      QCOMPARE(label->text(), QString(caption));
+      QCOMPARE(label->geometry(), rect);
+    }
+    const auto& vars = rig.main.game().vars;
+    QCOMPARE(vars.ColourCount, 6);
+    QCOMPARE(std::get<std::int16_t>(vars.Delay), 200);
+    QCOMPARE(vars.StartLastIndex, 0.0);
+    QCOMPARE(vars.SequentialPatterns, True);
+    QCOMPARE(rig.main.game().constants.MaxSeqIndex, 127);
+    QCOMPARE(rig.main.game().constants.BlinkTime, 200);
+    QVERIFY(!rig.main.game().GameRunning());
+  }
+
+  void carriesTheWholeMenuTreeInOrder() {
+    Rig rig;
+    QStringList tree;
+    const auto walk = [&tree](const auto& self, const QList<QAction*>& actions,
+                              const QString& indent) -> void {
+      for (QAction* action : actions) {
+        QVERIFY(!action->isSeparator());
+        QVERIFY(action->isEnabled() && action->isVisible() && !action->isCheckable());
+        QString line = indent + action->text();
+        if (!action->shortcut().isEmpty()) line += " " + action->shortcut().toString();
+        tree << line;
+        if (action->menu() != nullptr) self(self, action->menu()->actions(), indent + "  ");
+      }
+    };
+    walk(walk, rig.main.menuBar()->actions(), "");
+    const QStringList expected = {
+        "&File", "  &New Game Ctrl+N", "  &Exit Ctrl+Q",
+        "&View", "  &White", "  &Yellow", "  &Red", "  &Green", "  Bl&ue", "  Bl&ack",
+        "  &Show Current Buttons",
+        "&Game", "  &Options...",
+        "&Info", "  &Rules", "  &About", "    &Zarlin", "    &Quorvel", "    &Author",
+        "  &License"};
+    QCOMPARE(tree, expected);
+  }
+
+  void newGameResetsTheCountersAtAnyTime() {
+    Rig rig;
+    rig.main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&rig.main));
+    QTest::keyClick(&rig.main, Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(rig.main.game().GameRunning());
+    Game& game = rig.main.game();
+    game.JudgePress(game.vars.Sequence[0]);
+    QCOMPARE(rig.label("lblScoreValue"), QString("1"));
+    QCOMPARE(rig.label("lblRoundValue"), QString("2"));
+    rig.clock.Advance(500);  // playback of the second round under way
+    rig.item("F_NewGame")->trigger();
+    QCOMPARE(rig.label("lblScoreValue"), QString("0"));
+    QCOMPARE(rig.label("lblRoundValue"), QString("1"));
+    QCOMPARE(game.vars.SeqLastIndex, 0);
+  }
+
+  void exitAndClosingTheWindowEndTheProgram_data() {
+    QTest::addColumn<bool>("byClosing");
+    QTest::newRow("File > Exit") << false;
+    QTest::newRow("close box") << true;
+  }
+  void exitAndClosingTheWindowEndTheProgram() {
+    QFETCH(bool, byClosing);
+    Rig rig;
+    rig.main.show();
+    rig.main.game().NewGame();
+    QTimer::singleShot(0, &rig.main, [&] {
+      if (byClosing) {
+        rig.main.close();
+      } else {
+        rig.item("F_Exit")->trigger();
+      }
+    });
+    // Were the program not to end, this would end the loop with another status.
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+  }
+};
+
+}  // namespace zarlin
+
+QTEST_MAIN(zarlin::MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,110 @@
+// The main window: start-up, the menu bar and the round and score counters.
+#include "main_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "qt_game_windows.h"
+#include "twips.h"
+
+namespace zarlin {
+
+namespace {
+
+constexpr QSize ClientSize = TwipsSize(3570, 885);
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, QRect rect) {
+  auto* label = new QLabel(caption, parent);
+  label->setObjectName(name);
+  label->setGeometry(rect);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return label;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(TimerFactory& timers, RandomSource& random) {
+  setObjectName("Main");
+  setWindowTitle("Zarlin");
+  createCounters();
+  createMenus();
+  Form_Load(timers, random);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::Form_Load(TimerFactory& timers, RandomSource& random) {
+  // The counters and settings take their start-up values as the game is made; the windows the
+  // game acts on come first, since the game needs them.
+  windows_ = std::make_unique<QtGameWindows>(*lblRoundValue_, *lblScoreValue_);
+  game_ = std::make_unique<Game>(*windows_, timers, random);
+
+  resize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
+  if (const QScreen* screen = this->screen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+}
+
+void MainWindow::createCounters() {
+  auto* client = new QWidget(this);
+  AddLabel(client, "lblRound", "Round:", TwipsRect(240, 120, 615, 255));
+  lblRoundValue_ = AddLabel(client, "lblRoundValue", "1", TwipsRect(960, 120, 2655, 255));
+  AddLabel(client, "lblScore", "Score:", TwipsRect(240, 480, 615, 255));
+  lblScoreValue_ = AddLabel(client, "lblScoreValue", "0", TwipsRect(960, 480, 2655, 255));
+  setCentralWidget(client);
+}
+
+QAction* MainWindow::addItem(QMenu* menu, const char* name, const QString& caption,
+                             void (MainWindow::*handler)(), const QKeySequence& shortcut) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(name);
+  action->setShortcut(shortcut);
+  if (handler != nullptr) connect(action, &QAction::triggered, this, handler);
+  return action;
+}
+
+void MainWindow::createMenus() {
+  QMenu* file = menuBar()->addMenu("&File");
+  file->setObjectName("File");
+  addItem(file, "F_NewGame", "&New Game", &MainWindow::F_NewGame_Click, QKeySequence("Ctrl+N"));
+  addItem(file, "F_Exit", "&Exit", &MainWindow::F_Exit_Click, QKeySequence("Ctrl+Q"));
+
+  QMenu* view = menuBar()->addMenu("&View");
+  view->setObjectName("View");
+  addItem(view, "V_White", "&White", nullptr);
+  addItem(view, "V_Yellow", "&Yellow", nullptr);
+  addItem(view, "V_Red", "&Red", nullptr);
+  addItem(view, "V_Green", "&Green", nullptr);
+  addItem(view, "V_Blue", "Bl&ue", nullptr);
+  addItem(view, "V_Black", "Bl&ack", nullptr);
+  addItem(view, "V_ShowCurrent", "&Show Current Buttons", nullptr);
+
+  QMenu* game = menuBar()->addMenu("&Game");
+  game->setObjectName("Game");
+  addItem(game, "G_Options", "&Options...", nullptr);
+
+  QMenu* info = menuBar()->addMenu("&Info");
+  info->setObjectName("Info");
+  addItem(info, "I_Rules", "&Rules", nullptr);
+  QMenu* about = info->addMenu("&About");
+  about->setObjectName("I_About");
+  addItem(about, "I_A_Zarlin", "&Zarlin", nullptr);
+  addItem(about, "I_A_Quorvel", "&Quorvel", nullptr);
+  addItem(about, "I_A_Author", "&Author", nullptr);
+  addItem(info, "I_License", "&License", nullptr);
+}
+
+void MainWindow::F_NewGame_Click() { game_->NewGame(); }
+
+void MainWindow::F_Exit_Click() { QCoreApplication::exit(0); }
+
+// Form_Unload: closing the main window ends the program at once, whatever else is open.
+void MainWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  QCoreApplication::exit(0);
+}
+
+}  // namespace zarlin

@@ -1,0 +1,49 @@
+// Main: the program's first window and its hub. Its load sets up the game and every other
+// long-lived window, its menus start games and open the other windows, and its two counters
+// show the round and the score. Closing it ends the program.
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "engine/game.h"
+#include "engine/random_source.h"
+#include "engine/timer.h"
+
+class QLabel;
+class QMenu;
+
+namespace zarlin {
+
+class QtGameWindows;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  MainWindow(TimerFactory& timers, RandomSource& random);
+  ~MainWindow() override;
+
+  Game& game() { return *game_; }
+  QtGameWindows& gameWindows() { return *windows_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Form_Load(TimerFactory& timers, RandomSource& random);
+  void createCounters();
+  void createMenus();
+  QAction* addItem(QMenu* menu, const char* name, const QString& caption,
+                   void (MainWindow::*handler)(), const QKeySequence& shortcut = {});
+
+  void F_NewGame_Click();
+  void F_Exit_Click();
+
+  QLabel* lblRoundValue_ = nullptr;
+  QLabel* lblScoreValue_ = nullptr;
+  std::unique_ptr<QtGameWindows> windows_;
+  std::unique_ptr<Game> game_;
+};
+
+}  // namespace zarlin
