@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "colour_family.h"
 #include "qt_game_windows.h"
 #include "twips.h"
 
@@ -37,10 +38,12 @@ MainWindow::MainWindow(TimerFactory& timers, RandomSource& random) {
 MainWindow::~MainWindow() = default;
 
 void MainWindow::Form_Load(TimerFactory& timers, RandomSource& random) {
-  // The counters and settings take their start-up values as the game is made; the windows the
-  // game acts on come first, since the game needs them.
-  windows_ = std::make_unique<QtGameWindows>(*lblRoundValue_, *lblScoreValue_);
+  // The counters and settings take their start-up values as the game is made; the game needs
+  // the windows it acts on, which create their buttons and notices once it exists.
+  windows_ = std::make_unique<QtGameWindows>(*lblRoundValue_, *lblScoreValue_, timers);
   game_ = std::make_unique<Game>(*windows_, timers, random);
+  windows_->CreateColourWindows(*game_);
+  windows_->CreateNotices();
 
   resize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
   if (const QScreen* screen = this->screen()) {
@@ -57,12 +60,18 @@ void MainWindow::createCounters() {
   setCentralWidget(client);
 }
 
-QAction* MainWindow::addItem(QMenu* menu, const char* name, const QString& caption,
-                             void (MainWindow::*handler)(), const QKeySequence& shortcut) {
+QAction* MainWindow::addItem(QMenu* menu, const char* name, const QString& caption) {
   QAction* action = menu->addAction(caption);
   action->setObjectName(name);
+  return action;
+}
+
+template <typename Handler>
+QAction* MainWindow::addItem(QMenu* menu, const char* name, const QString& caption,
+                             Handler handler, const QKeySequence& shortcut) {
+  QAction* action = addItem(menu, name, caption);
   action->setShortcut(shortcut);
-  if (handler != nullptr) connect(action, &QAction::triggered, this, handler);
+  connect(action, &QAction::triggered, this, handler);
   return action;
 }
 
@@ -74,32 +83,32 @@ void MainWindow::createMenus() {
 
   QMenu* view = menuBar()->addMenu("&View");
   view->setObjectName("View");
-  addItem(view, "V_White", "&White", nullptr);
-  addItem(view, "V_Yellow", "&Yellow", nullptr);
-  addItem(view, "V_Red", "&Red", nullptr);
-  addItem(view, "V_Green", "&Green", nullptr);
-  addItem(view, "V_Blue", "Bl&ue", nullptr);
-  addItem(view, "V_Black", "Bl&ack", nullptr);
-  addItem(view, "V_ShowCurrent", "&Show Current Buttons", nullptr);
+  for (const ColourDesign& design : ColourFamily) {
+    addItem(view, design.viewItem, design.viewCaption,
+            [this, colour = design.number] { windows_->ShowColourWindow(colour); });
+  }
+  addItem(view, "V_ShowCurrent", "&Show Current Buttons", &MainWindow::V_ShowCurrent_Click);
 
   QMenu* game = menuBar()->addMenu("&Game");
   game->setObjectName("Game");
-  addItem(game, "G_Options", "&Options...", nullptr);
+  addItem(game, "G_Options", "&Options...");
 
   QMenu* info = menuBar()->addMenu("&Info");
   info->setObjectName("Info");
-  addItem(info, "I_Rules", "&Rules", nullptr);
+  addItem(info, "I_Rules", "&Rules");
   QMenu* about = info->addMenu("&About");
   about->setObjectName("I_About");
-  addItem(about, "I_A_Zarlin", "&Zarlin", nullptr);
-  addItem(about, "I_A_Quorvel", "&Quorvel", nullptr);
-  addItem(about, "I_A_Author", "&Author", nullptr);
-  addItem(info, "I_License", "&License", nullptr);
+  addItem(about, "I_A_Zarlin", "&Zarlin");
+  addItem(about, "I_A_Quorvel", "&Quorvel");
+  addItem(about, "I_A_Author", "&Author");
+  addItem(info, "I_License", "&License");
 }
 
 void MainWindow::F_NewGame_Click() { game_->NewGame(); }
 
 void MainWindow::F_Exit_Click() { QCoreApplication::exit(0); }
+
+void MainWindow::V_ShowCurrent_Click() { windows_->ArrangeButtons(game_->vars.ColourCount); }
 
 // Form_Unload: closing the main window ends the program at once, whatever else is open.
 void MainWindow::closeEvent(QCloseEvent* event) {

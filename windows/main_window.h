@@ -34,11 +34,14 @@ class MainWindow : public QMainWindow {
   void Form_Load(TimerFactory& timers, RandomSource& random);
   void createCounters();
   void createMenus();
-  QAction* addItem(QMenu* menu, const char* name, const QString& caption,
-                   void (MainWindow::*handler)(), const QKeySequence& shortcut = {});
+  QAction* addItem(QMenu* menu, const char* name, const QString& caption);
+  template <typename Handler>
+  QAction* addItem(QMenu* menu, const char* name, const QString& caption, Handler handler,
+                   const QKeySequence& shortcut = {});
 
   void F_NewGame_Click();
   void F_Exit_Click();
+  void V_ShowCurrent_Click();
 
   QLabel* lblRoundValue_ = nullptr;
   QLabel* lblScoreValue_ = nullptr;

@@ -1,15 +1,80 @@
-// The game's window operations carried out on the real windows.
+// The game's window operations carried out on the real windows, and the arrangement of the
+// colour buttons.
 #include "qt_game_windows.h"
 
 #include <QLabel>
+#include <span>
 
 namespace zarlin {
 
-QtGameWindows::QtGameWindows(QLabel& lblRoundValue, QLabel& lblScoreValue)
-    : lblRoundValue_(lblRoundValue), lblScoreValue_(lblScoreValue) {}
+namespace {
 
-void QtGameWindows::ArrangeButtons(std::int16_t) {}
-void QtGameWindows::FlashButton(ColourNumber, std::int32_t) {}
+// The order in which ArrangeButtons shows the buttons for each number of colours; the last one
+// shown ends up the active window.
+std::span<const ColourNumber> ShowingOrder(std::int16_t colourCount) {
+  static constexpr ColourNumber Two[] = {White, Yellow};
+  static constexpr ColourNumber Three[] = {White, Yellow, Red};
+  static constexpr ColourNumber Four[] = {White, Yellow, Red, Green};
+  static constexpr ColourNumber Five[] = {Yellow, Red, Blue, White, Green};
+  static constexpr ColourNumber Six[] = {Yellow, Red, Blue, Green, White, Black};
+  switch (colourCount) {
+    case 2: return Two;
+    case 3: return Three;
+    case 4: return Four;
+    case 5: return Five;
+    case 6: return Six;
+    default: return {};
+  }
+}
+
+}  // namespace
+
+QtGameWindows::QtGameWindows(QLabel& lblRoundValue, QLabel& lblScoreValue, TimerFactory& timers)
+    : lblRoundValue_(lblRoundValue),
+      lblScoreValue_(lblScoreValue),
+      timers_(timers),
+      gameOver_([] { return std::make_unique<NoticeWindow>(GameOverDesign); }),
+      win_([] { return std::make_unique<NoticeWindow>(WinDesign); }) {
+  for (const ColourDesign& design : ColourFamily) {
+    colourWindows_[static_cast<std::size_t>(design.number - FirstColour)] =
+        std::make_unique<WindowSlot<ColourWindow>>([this, &design] {
+          return std::make_unique<ColourWindow>(design, *game_, timers_);
+        });
+  }
+}
+
+QtGameWindows::~QtGameWindows() = default;
+
+void QtGameWindows::CreateColourWindows(Game& game) {
+  game_ = &game;
+  for (ColourNumber colour = LastColour; colour >= FirstColour; --colour) ColourSlot(colour).Get();
+}
+
+void QtGameWindows::CreateNotices() {
+  gameOver_.Hide();
+  win_.Hide();
+}
+
+WindowSlot<ColourWindow>& QtGameWindows::ColourSlot(ColourNumber colour) {
+  return *colourWindows_[static_cast<std::size_t>(colour - FirstColour)];
+}
+
+WindowSlot<NoticeWindow>& QtGameWindows::NoticeSlot(Notice notice) {
+  return notice == Notice::GameOver ? gameOver_ : win_;
+}
+
+void QtGameWindows::ShowColourWindow(ColourNumber colour) { ColourSlot(colour).Show(); }
+
+void QtGameWindows::ArrangeButtons(std::int16_t colourCount) {
+  for (ColourNumber colour = FirstColour; colour <= LastColour; ++colour) {
+    ColourSlot(colour).Hide();
+  }
+  for (ColourNumber colour : ShowingOrder(colourCount)) ColourSlot(colour).Show();
+}
+
+void QtGameWindows::FlashButton(ColourNumber colour, std::int32_t milliseconds) {
+  ColourSlot(colour).Get().Flash(milliseconds);
+}
 
 void QtGameWindows::SetRoundValue(const std::string& caption) {
   lblRoundValue_.setText(QString::fromStdString(caption));
@@ -19,7 +84,8 @@ void QtGameWindows::SetScoreValue(const std::string& caption) {
   lblScoreValue_.setText(QString::fromStdString(caption));
 }
 
-void QtGameWindows::ShowNotice(Notice) {}
-void QtGameWindows::HideNotice(Notice) {}
+void QtGameWindows::ShowNotice(Notice notice) { NoticeSlot(notice).Show(); }
+
+void QtGameWindows::HideNotice(Notice notice) { NoticeSlot(notice).Hide(); }
 
 }  // namespace zarlin

@@ -1,7 +1,15 @@
-// The windows the game acts on: the main window's counters, the colour buttons and the notices.
+// The windows the game acts on: the main window's counters, the six colour buttons and the two
+// end-of-game notices. Each button and notice comes back from its design after the player
+// closes it.
 #pragma once
 
+#include <array>
+#include <memory>
+
+#include "colour_window.h"
 #include "engine/game_windows.h"
+#include "notice_window.h"
+#include "window_slot.h"
 
 class QLabel;
 
@@ -9,7 +17,19 @@ namespace zarlin {
 
 class QtGameWindows : public GameWindows {
  public:
-  QtGameWindows(QLabel& lblRoundValue, QLabel& lblScoreValue);
+  QtGameWindows(QLabel& lblRoundValue, QLabel& lblScoreValue, TimerFactory& timers);
+  ~QtGameWindows() override;
+
+  // Start-up: the six colour windows in the order Black to White, hidden; they judge with game.
+  void CreateColourWindows(Game& game);
+  // Start-up: GameOver, then Win, each hidden at once.
+  void CreateNotices();
+
+  // A View colour command: shows that one window whatever takes part in the game.
+  void ShowColourWindow(ColourNumber colour);
+
+  WindowSlot<ColourWindow>& ColourSlot(ColourNumber colour);
+  WindowSlot<NoticeWindow>& NoticeSlot(Notice notice);
 
   void ArrangeButtons(std::int16_t colourCount) override;
   void FlashButton(ColourNumber colour, std::int32_t milliseconds) override;
@@ -21,6 +41,11 @@ class QtGameWindows : public GameWindows {
  private:
   QLabel& lblRoundValue_;
   QLabel& lblScoreValue_;
+  TimerFactory& timers_;
+  Game* game_ = nullptr;
+  std::array<std::unique_ptr<WindowSlot<ColourWindow>>, 6> colourWindows_;
+  WindowSlot<NoticeWindow> gameOver_;
+  WindowSlot<NoticeWindow> win_;
 };
 
 }  // namespace zarlin

@@ -1,0 +1,70 @@
+// The colour button windows: their faces, their flash and their click.
+#include "colour_window.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+#include "picture_box.h"
+#include "pictures.h"
+
+namespace zarlin {
+
+namespace {
+
+constexpr QSize FaceSize = TwipsSize(720, 720);
+constexpr std::int32_t UnusedBlinkInterval = 1000;  // every flash sets its own interval
+
+}  // namespace
+
+ColourWindow::ColourWindow(const ColourDesign& design, Game& game, TimerFactory& timers)
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
+      number_(design.number),
+      game_(game),
+      picColour_(new PictureBox(Picture(design.face), this)),
+      picDarkGrey_(new QLabel(this)),
+      tmrBlink_(timers.MakeTimer([this] { tmrBlink_Timer(); })) {
+  setObjectName(design.name);
+  setWindowTitle(design.name);
+  picColour_->setObjectName(QString("pic") + design.name);
+  picColour_->setGeometry(QRect(QPoint(0, 0), FaceSize));
+  picColour_->setAccessibleName(design.name);
+  picDarkGrey_->setObjectName("picDarkGrey");
+  picDarkGrey_->setPixmap(Picture("dark_grey_face.xpm"));
+  picDarkGrey_->setGeometry(QRect(QPoint(0, 0), FaceSize));
+  picDarkGrey_->hide();
+  connect(picColour_, &PictureBox::clicked, this, &ColourWindow::picColour_Click);
+
+  // Form_Load
+  tmrBlink_->SetInterval(UnusedBlinkInterval);
+  tmrBlink_->SetEnabled(false);
+
+  const QPoint screenOrigin = QGuiApplication::primaryScreen()->geometry().topLeft();
+  setGeometry(QRect(screenOrigin + design.position, FaceSize));
+  setFixedSize(FaceSize);
+}
+
+ColourWindow::~ColourWindow() = default;
+
+void ColourWindow::Flash(std::int32_t milliseconds) {
+  picColour_->hide();
+  picDarkGrey_->show();
+  tmrBlink_->SetInterval(milliseconds);
+  tmrBlink_->SetEnabled(true);
+}
+
+bool ColourWindow::IsDark() const { return picDarkGrey_->isVisibleTo(this); }
+
+void ColourWindow::picColour_Click() {
+  game_.FlashColour(number_, game_.constants.BlinkTime);
+  game_.JudgePress(number_);
+}
+
+void ColourWindow::tmrBlink_Timer() {
+  picColour_->show();
+  picDarkGrey_->hide();
+  tmrBlink_->SetEnabled(false);
+}
+
+}  // namespace zarlin
