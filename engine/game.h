@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "colour.h"
 #include "game_variables.h"
@@ -54,8 +55,11 @@ class Game {
 // point, so each of the colours 1 to colourCount is equally likely.
 ColourNumber ColourForDraw(float r, std::int16_t colourCount);
 
-// The playback interval for a delay: delay + blink time rounded half to even, or the start-up
-// interval of 400 ms when the delay is no number or the sum is no interval from 1 ms to 2^31 - 1.
+// The playback interval for a delay: delay + blink time rounded half to even, when the delay
+// reads as a number and the sum is an interval a timer takes, from 1 ms to 2^31 - 1 ms.
+std::optional<std::int32_t> UsableInterval(const DelaySetting& delay, std::int16_t blinkTime);
+
+// The usable interval, or else the start-up interval of 400 ms.
 std::int32_t PlaybackInterval(const DelaySetting& delay, std::int16_t blinkTime);
 
 }  // namespace zarlin

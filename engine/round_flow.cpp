@@ -20,12 +20,16 @@ std::optional<double> DelayMilliseconds(const DelaySetting& delay) {
 
 }  // namespace
 
-std::int32_t PlaybackInterval(const DelaySetting& delay, std::int16_t blinkTime) {
+std::optional<std::int32_t> UsableInterval(const DelaySetting& delay, std::int16_t blinkTime) {
   const auto milliseconds = DelayMilliseconds(delay);
-  if (!milliseconds) return StartupPlaybackInterval;
+  if (!milliseconds) return std::nullopt;
   const auto interval = RoundToMilliseconds(*milliseconds + blinkTime);
-  if (!interval || *interval < 1) return StartupPlaybackInterval;
-  return *interval;
+  if (!interval || *interval < 1) return std::nullopt;
+  return interval;
+}
+
+std::int32_t PlaybackInterval(const DelaySetting& delay, std::int16_t blinkTime) {
+  return UsableInterval(delay, blinkTime).value_or(StartupPlaybackInterval);
 }
 
 Game::Game(GameWindows& windows, TimerFactory& timers, RandomSource& random)

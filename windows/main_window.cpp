@@ -27,7 +27,8 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, QRec
 
 }  // namespace
 
-MainWindow::MainWindow(TimerFactory& timers, RandomSource& random) {
+MainWindow::MainWindow(TimerFactory& timers, RandomSource& random)
+    : options_([this] { return std::make_unique<OptionsDialog>(game_->vars, game_->constants); }) {
   setObjectName("Main");
   setWindowTitle("Zarlin");
   createCounters();
@@ -43,6 +44,7 @@ void MainWindow::Form_Load(TimerFactory& timers, RandomSource& random) {
   windows_ = std::make_unique<QtGameWindows>(*lblRoundValue_, *lblScoreValue_, timers);
   game_ = std::make_unique<Game>(*windows_, timers, random);
   windows_->CreateColourWindows(*game_);
+  info_.Create();
   windows_->CreateNotices();
 
   resize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
@@ -60,16 +62,11 @@ void MainWindow::createCounters() {
   setCentralWidget(client);
 }
 
-QAction* MainWindow::addItem(QMenu* menu, const char* name, const QString& caption) {
-  QAction* action = menu->addAction(caption);
-  action->setObjectName(name);
-  return action;
-}
-
 template <typename Handler>
 QAction* MainWindow::addItem(QMenu* menu, const char* name, const QString& caption,
                              Handler handler, const QKeySequence& shortcut) {
-  QAction* action = addItem(menu, name, caption);
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(name);
   action->setShortcut(shortcut);
   connect(action, &QAction::triggered, this, handler);
   return action;
@@ -91,17 +88,17 @@ void MainWindow::createMenus() {
 
   QMenu* game = menuBar()->addMenu("&Game");
   game->setObjectName("Game");
-  addItem(game, "G_Options", "&Options...");
+  addItem(game, "G_Options", "&Options...", &MainWindow::G_Options_Click);
 
   QMenu* info = menuBar()->addMenu("&Info");
   info->setObjectName("Info");
-  addItem(info, "I_Rules", "&Rules");
+  addItem(info, "I_Rules", "&Rules", [this] { info_.Rules.Show(); });
   QMenu* about = info->addMenu("&About");
   about->setObjectName("I_About");
-  addItem(about, "I_A_Zarlin", "&Zarlin");
-  addItem(about, "I_A_Quorvel", "&Quorvel");
-  addItem(about, "I_A_Author", "&Author");
-  addItem(info, "I_License", "&License");
+  addItem(about, "I_A_Zarlin", "&Zarlin", [this] { info_.AboutZarlin.Show(); });
+  addItem(about, "I_A_Quorvel", "&Quorvel", [this] { info_.AboutQuorvel.Show(); });
+  addItem(about, "I_A_Author", "&Author", [this] { info_.AboutAuthor.Show(); });
+  addItem(info, "I_License", "&License", [this] { info_.License.Show(); });
 }
 
 void MainWindow::F_NewGame_Click() { game_->NewGame(); }
@@ -109,6 +106,11 @@ void MainWindow::F_NewGame_Click() { game_->NewGame(); }
 void MainWindow::F_Exit_Click() { QCoreApplication::exit(0); }
 
 void MainWindow::V_ShowCurrent_Click() { windows_->ArrangeButtons(game_->vars.ColourCount); }
+
+// The dialog fills itself from the settings and shows itself; while it is open, this does nothing.
+void MainWindow::G_Options_Click() {
+  if (options_.Existing() == nullptr) options_.Get();
+}
 
 // Form_Unload: closing the main window ends the program at once, whatever else is open.
 void MainWindow::closeEvent(QCloseEvent* event) {

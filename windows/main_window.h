@@ -9,6 +9,9 @@
 #include "engine/game.h"
 #include "engine/random_source.h"
 #include "engine/timer.h"
+#include "info/info_dialogs.h"
+#include "options/options_dialog.h"
+#include "window_slot.h"
 
 class QLabel;
 class QMenu;
@@ -26,6 +29,8 @@ class MainWindow : public QMainWindow {
 
   Game& game() { return *game_; }
   QtGameWindows& gameWindows() { return *windows_; }
+  InfoDialogs& infoDialogs() { return info_; }
+  WindowSlot<OptionsDialog>& optionsDialog() { return options_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -34,7 +39,6 @@ class MainWindow : public QMainWindow {
   void Form_Load(TimerFactory& timers, RandomSource& random);
   void createCounters();
   void createMenus();
-  QAction* addItem(QMenu* menu, const char* name, const QString& caption);
   template <typename Handler>
   QAction* addItem(QMenu* menu, const char* name, const QString& caption, Handler handler,
                    const QKeySequence& shortcut = {});
@@ -42,11 +46,14 @@ class MainWindow : public QMainWindow {
   void F_NewGame_Click();
   void F_Exit_Click();
   void V_ShowCurrent_Click();
+  void G_Options_Click();
 
   QLabel* lblRoundValue_ = nullptr;
   QLabel* lblScoreValue_ = nullptr;
   std::unique_ptr<QtGameWindows> windows_;
   std::unique_ptr<Game> game_;
+  InfoDialogs info_;
+  WindowSlot<OptionsDialog> options_;
 };
 
 }  // namespace zarlin

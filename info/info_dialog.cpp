@@ -1,0 +1,33 @@
+// What the five information dialogs have in common.
+#include "info_dialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace zarlin {
+
+InfoDialog::InfoDialog(const InfoDesign& design)
+    : QDialog(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint |
+                           (design.maximiseBox ? Qt::WindowMaximizeButtonHint : Qt::Widget)) {
+  setObjectName(design.name);
+  setWindowTitle(design.caption);
+  resize(design.clientSize);
+  if (design.ok) {
+    auto* ok = new QPushButton("Ok", this);
+    ok->setObjectName("Ok");
+    ok->setGeometry(*design.ok);
+    connect(ok, &QPushButton::clicked, this, &QWidget::hide);
+  }
+  for (const LabelDesign& label : design.labels) {
+    auto* text = new QLabel(label.text, this);
+    text->setObjectName(label.name);
+    text->setGeometry(label.rect);
+    text->setTextFormat(Qt::PlainText);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text->setWordWrap(true);
+  }
+}
+
+}  // namespace zarlin
