@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs everything Zarlin needs to build, run and test on Debian 12. Safe to run again:
-# it asks apt only for what is missing.
+# it asks apt only for what is missing. --fuzz adds clang for the fuzzer.
 set -euo pipefail
 
 packages=(
@@ -9,6 +9,12 @@ packages=(
   libgtest-dev
   xvfb xauth openbox xdotool x11-utils imagemagick
 )
+for option in "$@"; do
+  case $option in
+    --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    *) echo "install.sh: unknown option $option" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

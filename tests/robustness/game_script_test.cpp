@@ -1,0 +1,83 @@
+// Scripts of game events, from the fuzzer's seed corpus and from a seeded random source, played
+// against the engine: no script may break the game's invariants.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "fuzz/game_script.h"
+
+namespace zarlin::fuzz {
+namespace {
+
+std::vector<std::uint8_t> ReadCorpusFile(const std::string& name) {
+  std::ifstream file(std::string(ZARLIN_CORPUS) + "/" + name + ".bin", std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+ScriptResult PlaySeed(const std::string& name) {
+  const auto script = ReadCorpusFile(name);
+  EXPECT_FALSE(script.empty()) << name;
+  return PlayScript(script.data(), script.size());
+}
+
+TEST(GameScripts, TheSeedsReachWhatTheyAreFor) {
+  auto result = PlaySeed("win_from_start_length_1");
+  EXPECT_EQ(result.broken, "");
+  EXPECT_EQ(result.wins, 1);
+  EXPECT_EQ(result.gameOvers, 0);
+
+  result = PlaySeed("start_length_128_win");
+  EXPECT_EQ(result.broken, "");
+  EXPECT_EQ(result.wins, 1);
+
+  result = PlaySeed("game_over_on_the_first_click");
+  EXPECT_EQ(result.broken, "");
+  EXPECT_EQ(result.gameOvers, 1);
+
+  result = PlaySeed("refused_options");
+  EXPECT_EQ(result.broken, "");
+  EXPECT_EQ(result.refusedOptions, 3);
+
+  result = PlaySeed("new_game_during_playback");
+  EXPECT_EQ(result.broken, "");
+  EXPECT_EQ(result.gameOvers, 0);
+}
+
+TEST(GameScripts, EveryFileOfTheCorpusKeepsTheInvariants) {
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(ZARLIN_CORPUS)) {
+    std::ifstream file(entry.path(), std::ios::binary);
+    const std::vector<std::uint8_t> script{std::istreambuf_iterator<char>(file),
+                                           std::istreambuf_iterator<char>()};
+    EXPECT_EQ(PlayScript(script.data(), script.size()).broken, "") << entry.path();
+    ++files;
+  }
+  EXPECT_GE(files, 5);
+}
+
+TEST(GameScripts, SeededRandomScriptsKeepTheInvariants) {
+  std::mt19937 random(20261208);
+  int gameOvers = 0, refused = 0;
+  for (int i = 0; i < 2000; ++i) {
+    std::vector<std::uint8_t> script(random() % 400);
+    // Mostly right clicks and waits, so that games get far, with every other event mixed in.
+    for (auto& byte : script) {
+      const auto r = random() % 100;
+      byte = static_cast<std::uint8_t>(random());
+      if (r < 60) byte = WaitForPlayback;
+      if (r < 45) byte = ClickExpected;
+    }
+    const auto result = PlayScript(script.data(), script.size());
+    ASSERT_EQ(result.broken, "") << "script " << i;
+    gameOvers += result.gameOvers;
+    refused += result.refusedOptions;
+  }
+  EXPECT_GT(gameOvers, 100);
+  EXPECT_GT(refused, 10);
+}
+
+}  // namespace
+}  // namespace zarlin::fuzz
