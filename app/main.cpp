@@ -3,13 +3,15 @@
 #include <chrono>
 
 #include "engine/random_source.h"
+#include "version_record.h"
 #include "windows/main_window.h"
 #include "windows/qt_timer.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName("Zarlin");
-  QApplication::setApplicationVersion("1.00");
+  QApplication::setApplicationName(zarlin::ProductName);
+  QApplication::setApplicationVersion(zarlin::ProductVersion);
+  QApplication::setDesktopFileName(zarlin::AppId);
 
   zarlin::QtTimerFactory timers;
   zarlin::RandomSource random([] {

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev
   xvfb xauth openbox xdotool x11-utils imagemagick
+  desktop-file-utils appstream
 )
 for option in "$@"; do
   case $option in

@@ -59,6 +59,9 @@ void MainWindow::createCounters() {
   lblRoundValue_ = AddLabel(client, "lblRoundValue", "1", TwipsRect(960, 120, 2655, 255));
   AddLabel(client, "lblScore", "Score:", TwipsRect(240, 480, 615, 255));
   lblScoreValue_ = AddLabel(client, "lblScoreValue", "0", TwipsRect(960, 480, 2655, 255));
+  // A screen reader reads a counter as its value; what it counts is its description.
+  lblRoundValue_->setAccessibleDescription("Round");
+  lblScoreValue_->setAccessibleDescription("Score");
   setCentralWidget(client);
 }
 
