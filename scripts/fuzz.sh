@@ -11,4 +11,4 @@ mkdir -p build-fuzz/corpus build-fuzz/findings
 cp -n fuzz/corpus/*.bin build-fuzz/corpus/
 build-fuzz/fuzz/fuzz_game build-fuzz/corpus fuzz/corpus -max_total_time="$seconds" -max_len=4096 \
   -artifact_prefix=build-fuzz/findings/ -print_final_stats=1 2>&1 | tee build-fuzz/last-campaign.log |
-  grep -E '^(#[0-9]+ +(INITED|DONE)|stat::|==|SUMMARY|broken)'
+  grep -E '^(#[0-9]+[[:space:]]+(INITED|DONE)|stat::|==|SUMMARY|broken)'

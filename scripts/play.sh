@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 scripts/install.sh
 scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "No display here (DISPLAY and WAYLAND_DISPLAY are unset): run 'build/app/zarlin' from a desktop session, or 'xvfb-run build/app/zarlin' for an invisible one." >&2
-  exit 1
+  echo "No display here (DISPLAY and WAYLAND_DISPLAY are unset): playing on a virtual screen and taking screenshots into build/screenshots instead. Run 'build/app/zarlin' from a desktop session to play." >&2
+  exec scripts/screenshots.sh build/screenshots
 fi
 exec build/app/zarlin
