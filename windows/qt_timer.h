@@ -1,7 +1,8 @@
-// The real-clock implementation of the game's timer abstraction: precise QTimers.
+// The real-clock implementation of the game's timer abstraction, on precise QTimers.
 #pragma once
 
 #include <QTimer>
+#include <chrono>
 
 #include "engine/timer.h"
 
@@ -12,6 +13,8 @@ class QtTimerFactory : public TimerFactory {
   std::unique_ptr<Timer> MakeTimer(std::function<void()> onTick) override;
 };
 
+// Ticks are kept on a schedule counted from the moment the timer was started, tick k due k
+// intervals later, so they do not drift however long a playback runs.
 class QtTimer : public Timer {
  public:
   explicit QtTimer(std::function<void()> onTick);
@@ -22,11 +25,17 @@ class QtTimer : public Timer {
   bool Enabled() const override { return enabled_; }
 
  private:
-  void Restart();
+  using Clock = std::chrono::steady_clock;
 
-  QTimer timer_;
+  void Restart();
+  void Arm();
+  void Wake();
+
+  std::function<void()> onTick_;
+  QTimer wake_;
   std::int32_t interval_ = 0;
   bool enabled_ = false;
+  Clock::time_point due_;
 };
 
 }  // namespace zarlin
