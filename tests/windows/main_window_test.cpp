@@ -5,21 +5,14 @@
 #include <QTest>
 #include <QTimer>
 
-#include "engine/virtual_clock.h"
-#include "windows/main_window.h"
+#include "support/window_rig.h"
 
-namespace zarlin {
+namespace zarlin::testing {
 
 class MainWindowTest : public QObject {
   Q_OBJECT
 
-  struct Rig {
-    VirtualClock clock;
-    RandomSource random{[] { return std::uint64_t{5}; }};
-    MainWindow main{clock, random};
-    QString label(const char* name) { return main.findChild<QLabel*>(name)->text(); }
-    QAction* item(const char* name) { return main.findChild<QAction*>(name); }
-  };
+  using Rig = WindowRig;
 
  private slots:
   void startsWithTheDesignCaptionsAndSettings() {
@@ -84,7 +77,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(rig.label("lblScoreValue"), QString("1"));
     QCOMPARE(rig.label("lblRoundValue"), QString("2"));
     rig.clock.Advance(500);  // playback of the second round under way
-    rig.item("F_NewGame")->trigger();
+    rig.trigger("F_NewGame");
     QCOMPARE(rig.label("lblScoreValue"), QString("0"));
     QCOMPARE(rig.label("lblRoundValue"), QString("1"));
     QCOMPARE(game.vars.SeqLastIndex, 0);
@@ -104,7 +97,7 @@ class MainWindowTest : public QObject {
       if (byClosing) {
         rig.main.close();
       } else {
-        rig.item("F_Exit")->trigger();
+        rig.trigger("F_Exit");
       }
     });
     // Were the program not to end, this would end the loop with another status.
@@ -113,7 +106,7 @@ class MainWindowTest : public QObject {
   }
 };
 
-}  // namespace zarlin
+}  // namespace zarlin::testing
 
-QTEST_MAIN(zarlin::MainWindowTest)
+QTEST_MAIN(zarlin::testing::MainWindowTest)
 #include "main_window_test.moc"

@@ -1,0 +1,230 @@
+// Zarlin's in-process benchmarks. Each prints lines "figure|median|p99|worst|unit":
+//   bench_zarlin playback DELAY START_LENGTH RUNS   flash timing of the real windows and timers
+//   bench_zarlin clicks COUNT                       from a mouse press to the dark face painted
+//   bench_zarlin engine RUNS                        a whole won game in virtual time
+//   bench_zarlin game-memory                        resident memory after a whole won game
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QEventLoop>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "engine/game.h"
+#include "engine/virtual_clock.h"
+#include "windows/main_window.h"
+#include "windows/qt_game_windows.h"
+#include "windows/qt_timer.h"
+
+namespace zarlin::bench {
+
+namespace {
+
+struct Figures {
+  std::vector<double> values;
+  void add(double value) { values.push_back(value); }
+  double at(double quantile) {
+    std::sort(values.begin(), values.end());
+    if (values.empty()) return NAN;
+    return values[static_cast<std::size_t>(quantile * double(values.size() - 1) + 0.5)];
+  }
+  void print(const char* name, const char* unit) {
+    std::printf("%s|%.3f|%.3f|%.3f|%s\n", name, at(0.5), at(0.99), at(1.0), unit);
+  }
+};
+
+RandomSource::Clock FixedClock() {
+  return [] { return std::uint64_t{42}; };
+}
+
+// Times when each colour's dark face appears and goes, from the windows' own show and hide.
+class FaceWatch : public QObject {
+ public:
+  FaceWatch(QtGameWindows& windows, const QElapsedTimer& clock) : clock_(clock) {
+    for (ColourNumber colour = White; colour <= Black; ++colour) {
+      QWidget* dark = windows.ColourSlot(colour).Get().findChild<QLabel*>("picDarkGrey");
+      dark->installEventFilter(this);
+    }
+  }
+  std::vector<double> darkAt, lightAt;  // milliseconds, in the order they happen
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    const double now = double(clock_.nsecsElapsed()) / 1e6;
+    if (event->type() == QEvent::ShowToParent) darkAt.push_back(now);
+    if (event->type() == QEvent::HideToParent) lightAt.push_back(now);
+    return false;
+  }
+
+ private:
+  const QElapsedTimer& clock_;
+};
+
+int Playback(const char* delay, int startLength, int runs) {
+  Figures onset, dark, drift;
+  for (int run = 0; run < runs; ++run) {
+    QtTimerFactory timers;
+    RandomSource random(FixedClock());
+    MainWindow main(timers, random);
+    main.show();
+    Game& game = main.game();
+    game.vars.Delay = std::string(delay);
+    game.vars.StartLastIndex = startLength - 1;
+    game.NewGame();
+    // Each colour in turn, so that no button is flashed again while it is still dark.
+    for (std::size_t i = 0; i < game.vars.Sequence.size(); ++i) {
+      game.vars.Sequence[i] = static_cast<ColourNumber>(i % 6 + 1);
+    }
+    QElapsedTimer clock;
+    FaceWatch watch(main.gameWindows(), clock);
+    const double interval = PlaybackInterval(game.vars.Delay, game.constants.BlinkTime);
+    clock.start();
+    game.PlaySequence(game.vars.SeqLastIndex, game.constants.BlinkTime, game.vars.Delay);
+    QEventLoop loop;
+    QTimer::singleShot(static_cast<int>(interval * (startLength + 1) + 500), &loop, &QEventLoop::quit);
+    loop.exec();
+    for (int k = 0; k < startLength && k < int(watch.darkAt.size()); ++k) {
+      const double error = watch.darkAt[k] - interval * (k + 1);
+      onset.add(std::fabs(error));
+      if (k < int(watch.lightAt.size())) dark.add(std::fabs(watch.lightAt[k] - watch.darkAt[k] - 200));
+      if (k == startLength - 1) drift.add(std::fabs(error));
+    }
+    if (int(watch.darkAt.size()) != startLength) {
+      std::fprintf(stderr, "playback: %zu flashes seen of %d\n", watch.darkAt.size(), startLength);
+      return 1;
+    }
+  }
+  onset.print("onset error", "ms");
+  dark.print("dark-duration error", "ms");
+  drift.print("drift at the last flash", "ms");
+  return 0;
+}
+
+int Clicks(int count) {
+  VirtualClock clock;
+  RandomSource random(FixedClock());
+  MainWindow main(clock, random);
+  main.show();
+  Game& game = main.game();
+  QtGameWindows& windows = main.gameWindows();
+  game.NewGame();
+  clock.Advance(1000);
+  Figures judged, painted;
+  QElapsedTimer timer;
+  for (int i = 0; i < count; ++i) {
+    if (!game.GameRunning()) {
+      game.NewGame();
+      clock.Advance(1000);
+    }
+    const ColourNumber colour = game.vars.Sequence[static_cast<std::size_t>(game.vars.InputIndex)];
+    ColourWindow& window = windows.ColourSlot(colour).Get();
+    const auto round = game.vars.CurrentRound;
+    timer.start();
+    QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, QPoint(24, 24));
+    QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, QPoint(24, 24));
+    judged.add(double(timer.nsecsElapsed()) / 1e6);
+    window.repaint();
+    painted.add(double(timer.nsecsElapsed()) / 1e6);
+    // The face comes back; after a finished round, its playback plays out first.
+    clock.Advance(game.vars.CurrentRound == round
+                      ? 200
+                      : std::int64_t{400} * (game.vars.SeqLastIndex + 2) + 200);
+  }
+  judged.print("press to JudgePress done", "ms");
+  painted.print("press to dark face painted", "ms");
+  return 0;
+}
+
+class SilentWindows : public GameWindows {
+ public:
+  void ArrangeButtons(std::int16_t) override {}
+  void FlashButton(ColourNumber, std::int32_t) override {}
+  void SetRoundValue(const std::string&) override {}
+  void SetScoreValue(const std::string&) override {}
+  void ShowNotice(Notice) override {}
+  void HideNotice(Notice) override {}
+};
+
+// Kept out of line so that callgrind can count this function alone.
+[[gnu::noinline]] int PlayWholeGame() {
+  VirtualClock clock;
+  RandomSource random(FixedClock());
+  SilentWindows windows;
+  Game game(windows, clock, random);
+  game.NewGame();
+  while (game.GameRunning()) {
+    clock.Advance(std::int64_t{400} * (game.vars.SeqLastIndex + 2));
+    const auto round = game.vars.CurrentRound;
+    while (game.GameRunning() && game.vars.CurrentRound == round) {
+      const ColourNumber colour = game.vars.Sequence[static_cast<std::size_t>(game.vars.InputIndex)];
+      game.FlashColour(colour, game.constants.BlinkTime);
+      game.JudgePress(colour);
+    }
+  }
+  return game.vars.Score;
+}
+
+int Engine(int runs) {
+  Figures wall;
+  for (int run = 0; run < runs; ++run) {
+    QElapsedTimer timer;
+    timer.start();
+    if (PlayWholeGame() != 8256) return 1;
+    wall.add(double(timer.nsecsElapsed()) / 1e6);
+  }
+  wall.print("whole won game, virtual time", "ms");
+  return 0;
+}
+
+long VmHwmKb() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
+  }
+  return -1;
+}
+
+int GameMemory() {
+  VirtualClock clock;
+  RandomSource random(FixedClock());
+  MainWindow main(clock, random);
+  main.show();
+  Game& game = main.game();
+  game.NewGame();
+  while (game.GameRunning()) {
+    clock.Advance(std::int64_t{400} * (game.vars.SeqLastIndex + 2) + 200);
+    const auto round = game.vars.CurrentRound;
+    while (game.GameRunning() && game.vars.CurrentRound == round) {
+      const ColourNumber colour = game.vars.Sequence[static_cast<std::size_t>(game.vars.InputIndex)];
+      QWindow* window = main.gameWindows().ColourSlot(colour).Get().windowHandle();
+      QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(24, 24));
+      QCoreApplication::processEvents();
+      clock.Advance(200);
+    }
+  }
+  std::printf("%ld\n", VmHwmKb());
+  return game.vars.Score == 8256 ? 0 : 1;
+}
+
+}  // namespace
+
+}  // namespace zarlin::bench
+
+int main(int argc, char* argv[]) {
+  using namespace zarlin::bench;
+  QApplication app(argc, argv);
+  const std::string mode = argc > 1 ? argv[1] : "";
+  if (mode == "playback" && argc == 5) return Playback(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
+  if (mode == "clicks" && argc == 3) return Clicks(std::atoi(argv[2]));
+  if (mode == "engine" && argc == 3) return Engine(std::atoi(argv[2]));
+  if (mode == "game-memory") return GameMemory();
+  std::fprintf(stderr, "usage: see the top of bench_zarlin.cpp\n");
+  return 2;
+}
