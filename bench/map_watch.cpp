@@ -1,6 +1,7 @@
 // Launches a program on the X display and reports how long it took to map its first top-level
 // window, and its resident memory then: map_watch SETTLE_MS PROGRAM [ARGS...]. It prints
 // "<milliseconds> <VmHWM kB>", waits SETTLE_MS more, prints the VmHWM again and ends the program.
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -28,6 +29,24 @@ long VmHwmKb(pid_t pid) {
   return -1;
 }
 
+// The process that owns a window, as the window says (_NET_WM_PID); fallback when it does not.
+pid_t OwnerOf(Display* display, Window window, pid_t fallback) {
+  const Atom property = XInternAtom(display, "_NET_WM_PID", True);
+  if (property == None) return fallback;
+  Atom type = None;
+  int format = 0;
+  unsigned long items = 0, after = 0;
+  unsigned char* data = nullptr;
+  pid_t owner = fallback;
+  if (XGetWindowProperty(display, window, property, 0, 1, False, XA_CARDINAL, &type, &format,
+                         &items, &after, &data) == Success &&
+      data != nullptr && items == 1 && format == 32) {
+    owner = static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data));
+  }
+  if (data != nullptr) XFree(data);
+  return owner;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -51,14 +70,18 @@ int main(int argc, char* argv[]) {
     _exit(127);
   }
   double mapped = -1;
+  pid_t owner = child;  // a launcher such as dbus-run-session runs the program as its child
   while (mapped < 0) {
     XEvent event;
     XNextEvent(display, &event);
-    if (event.type == MapNotify && !event.xmap.override_redirect) mapped = Now() - start;
+    if (event.type == MapNotify && !event.xmap.override_redirect) {
+      mapped = Now() - start;
+      owner = OwnerOf(display, event.xmap.window, child);
+    }
   }
-  std::printf("%.2f %ld\n", mapped, VmHwmKb(child));
+  std::printf("%.2f %ld\n", mapped, VmHwmKb(owner));
   usleep(static_cast<useconds_t>(std::atoi(argv[1])) * 1000);
-  std::printf("%ld\n", VmHwmKb(child));
+  std::printf("%ld\n", VmHwmKb(owner));
   kill(child, SIGTERM);
   waitpid(child, nullptr, 0);
   XCloseDisplay(display);

@@ -10,22 +10,9 @@ scripts/install.sh --bench ${1:-}
 scripts/build.sh build-bench -DCMAKE_BUILD_TYPE=Release -DZARLIN_BENCH=ON >/dev/null
 bench=build-bench/bench
 zarlin=build-bench/app/zarlin
-export XDG_RUNTIME_DIR
-XDG_RUNTIME_DIR=$(mktemp -d)
-pids=()
-stop() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; wait "${pids[i]}" 2>/dev/null || true; done
-  rm -rf "$XDG_RUNTIME_DIR"
-}
-trap stop EXIT
-
 # An X screen of our own, without a window manager, so the first window mapped is the program's.
-displayfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$displayfile")" QT_QPA_PLATFORM=xcb
-rm -f "$displayfile"
+source scripts/x_session.sh
+x_session_start
 
 table=build-bench/table.md
 row() { printf '| %s | %s | %s | %s | %s |\n' "$@" | tee -a "$table"; }
@@ -88,16 +75,15 @@ row "memory after a whole won game (in-process, virtual time)" "$(awk "BEGIN {pr
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 "$zarlin" 2>/dev/null &
 game=$!
-pids+=("$game")
-main=""
-for _ in $(seq 100); do main=$(xdotool search --name '^Zarlin$' 2>/dev/null | head -n 1 || true); [ -n "$main" ] && break; sleep 0.05; done
+x_pids+=("$game")
+main=$(x_window Zarlin)
 sleep 1
 before=$(ticks $game); sleep 10; row "idle before the first game" "$(( $(ticks $game) - before )) ticks in 10 s" "" "" "0"
 xdotool windowfocus --sync "$main" key ctrl+n
 sleep 1
 for _ in $(seq 20); do
   xdotool search --name '^Game Over$' >/dev/null 2>&1 && break
-  xdotool mousemove 270 247 click 1 sleep 0.25 mousemove 215 247 click 1 sleep 0.25
+  x_click White; sleep 0.25; x_click Yellow; sleep 0.25
 done
 xdotool search --name '^Game Over$' >/dev/null 2>&1 || { echo "bench: no game over after 40 clicks" >&2; exit 1; }
 sleep 3  # the last playback and flash end
