@@ -1,9 +1,11 @@
 // Launches a program on the X display and reports how long it took to map its first top-level
 // window, and its resident memory then: map_watch SETTLE_MS PROGRAM [ARGS...]. It prints
-// "<milliseconds> <VmHWM kB>", waits SETTLE_MS more, prints the VmHWM again and ends the program.
+// "<milliseconds> <VmHWM kB>", waits SETTLE_MS more, prints the VmHWM again and ends the program
+// (and the window's own process, where a launcher started it).
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <signal.h>
+#include <sys/select.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -66,12 +68,28 @@ int main(int argc, char* argv[]) {
   const double start = Now();
   const pid_t child = fork();
   if (child == 0) {
+    // The program's output is not ours: a launcher's children must not hold our output open.
+    freopen("/dev/null", "w", stdout);
+    freopen("/dev/null", "w", stderr);
     execvp(argv[2], argv + 2);
     _exit(127);
   }
   double mapped = -1;
   pid_t owner = child;  // a launcher such as dbus-run-session runs the program as its child
   while (mapped < 0) {
+    if (XPending(display) == 0) {
+      // Nothing from the X server yet: wait for it a little, unless the program is gone.
+      if (waitpid(child, nullptr, WNOHANG) == child) {
+        std::fprintf(stderr, "map_watch: %s ended without showing a window\n", argv[2]);
+        return 1;
+      }
+      fd_set readable;
+      FD_ZERO(&readable);
+      FD_SET(ConnectionNumber(display), &readable);
+      timeval wait{0, 10'000};
+      select(ConnectionNumber(display) + 1, &readable, nullptr, nullptr, &wait);
+      continue;
+    }
     XEvent event;
     XNextEvent(display, &event);
     if (event.type == MapNotify && !event.xmap.override_redirect) {
@@ -82,6 +100,7 @@ int main(int argc, char* argv[]) {
   std::printf("%.2f %ld\n", mapped, VmHwmKb(owner));
   usleep(static_cast<useconds_t>(std::atoi(argv[1])) * 1000);
   std::printf("%ld\n", VmHwmKb(owner));
+  if (owner != child) kill(owner, SIGTERM);
   kill(child, SIGTERM);
   waitpid(child, nullptr, 0);
   XCloseDisplay(display);

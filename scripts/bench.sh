@@ -47,7 +47,8 @@ bench_rows "clicks on Xvfb" "worst within 16.7 ms" clicks 10000
 
 # 3. Start-up to the first window mapped, and resident memory, programs taking turns.
 programs=("$zarlin" "$bench/floor_program")
-[ $blinken = yes ] && programs+=("dbus-run-session blinken")
+# Debian installs Blinken among the games, outside many a PATH.
+[ $blinken = yes ] && programs+=("dbus-run-session $(PATH=$PATH:/usr/games command -v blinken)")
 results=$(mktemp)
 for launch in $(seq 11); do
   for program in "${programs[@]}"; do
