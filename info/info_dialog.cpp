@@ -1,6 +1,7 @@
 // What the five information dialogs have in common.
 #include "info_dialog.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -10,7 +11,8 @@ InfoDialog::InfoDialog(const InfoDesign& design)
     : QDialog(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint |
-                           (design.maximiseBox ? Qt::WindowMaximizeButtonHint : Qt::Widget)) {
+                           (design.maximiseBox ? Qt::WindowMaximizeButtonHint : Qt::Widget)),
+      hasOk_(design.ok.has_value()) {
   setObjectName(design.name);
   setWindowTitle(design.caption);
   resize(design.clientSize);
@@ -28,6 +30,15 @@ InfoDialog::InfoDialog(const InfoDesign& design)
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text->setWordWrap(true);
   }
+}
+
+// Esc does what Ok does; Rules, which has no button, closes only by its close box.
+void InfoDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && !hasOk_) {
+    event->ignore();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 }  // namespace zarlin

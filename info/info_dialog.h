@@ -29,6 +29,12 @@ class InfoDialog : public QDialog {
 
  public:
   explicit InfoDialog(const InfoDesign& design);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  bool hasOk_;
 };
 
 }  // namespace zarlin

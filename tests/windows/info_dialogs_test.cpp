@@ -155,6 +155,13 @@ class InfoDialogsTest : public QObject {
     rig.trigger("I_Rules");
     QWidget* rules = rig.main.infoDialogs().Rules.Existing();
     QVERIFY(rules->findChildren<QPushButton*>().isEmpty());
+    QTest::keyClick(rules, Qt::Key_Escape);
+    QVERIFY(rules->isVisible());
+    rig.trigger("I_A_Author");
+    QWidget* author = rig.main.infoDialogs().AboutAuthor.Existing();
+    QTest::keyClick(author, Qt::Key_Escape);  // as Ok: hidden, not destroyed
+    QVERIFY(!author->isVisible());
+    QCOMPARE(rig.main.infoDialogs().AboutAuthor.Existing(), author);
     closeAndWait(rules);
     QVERIFY(shown("Rules") == nullptr);
     rig.trigger("I_Rules");
