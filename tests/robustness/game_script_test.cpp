@@ -17,33 +17,25 @@ std::vector<std::uint8_t> ReadCorpusFile(const std::string& name) {
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-ScriptResult PlaySeed(const std::string& name) {
-  const auto script = ReadCorpusFile(name);
-  EXPECT_FALSE(script.empty()) << name;
-  return PlayScript(script.data(), script.size());
-}
-
 TEST(GameScripts, TheSeedsReachWhatTheyAreFor) {
-  auto result = PlaySeed("win_from_start_length_1");
-  EXPECT_EQ(result.broken, "");
-  EXPECT_EQ(result.wins, 1);
-  EXPECT_EQ(result.gameOvers, 0);
-
-  result = PlaySeed("start_length_128_win");
-  EXPECT_EQ(result.broken, "");
-  EXPECT_EQ(result.wins, 1);
-
-  result = PlaySeed("game_over_on_the_first_click");
-  EXPECT_EQ(result.broken, "");
-  EXPECT_EQ(result.gameOvers, 1);
-
-  result = PlaySeed("refused_options");
-  EXPECT_EQ(result.broken, "");
-  EXPECT_EQ(result.refusedOptions, 3);
-
-  result = PlaySeed("new_game_during_playback");
-  EXPECT_EQ(result.broken, "");
-  EXPECT_EQ(result.gameOvers, 0);
+  struct Seed {
+    const char* name;
+    int wins, gameOvers, refusedOptions;
+  };
+  const Seed seeds[] = {{"win_from_start_length_1", 1, 0, 0},
+                        {"start_length_128_win", 1, 0, 0},
+                        {"game_over_on_the_first_click", 0, 1, 0},
+                        {"refused_options", 0, 0, 3},
+                        {"new_game_during_playback", 0, 0, 0}};
+  for (const Seed& seed : seeds) {
+    const auto script = ReadCorpusFile(seed.name);
+    ASSERT_FALSE(script.empty()) << seed.name;
+    const auto result = PlayScript(script.data(), script.size());
+    EXPECT_EQ(result.broken, "") << seed.name;
+    EXPECT_EQ(result.wins, seed.wins) << seed.name;
+    EXPECT_EQ(result.gameOvers, seed.gameOvers) << seed.name;
+    EXPECT_EQ(result.refusedOptions, seed.refusedOptions) << seed.name;
+  }
 }
 
 TEST(GameScripts, EveryFileOfTheCorpusKeepsTheInvariants) {
