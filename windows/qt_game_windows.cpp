@@ -3,6 +3,7 @@
 #include "qt_game_windows.h"
 
 #include <QLabel>
+#include <algorithm>
 #include <span>
 
 namespace zarlin {
@@ -65,11 +66,16 @@ WindowSlot<NoticeWindow>& QtGameWindows::NoticeSlot(Notice notice) {
 
 void QtGameWindows::ShowColourWindow(ColourNumber colour) { ColourSlot(colour).Show(); }
 
+// All six are hidden, then those taking part shown in their order. A window shown again within
+// the same handler is left on the screen rather than hidden first: on X11 an unmap followed at
+// once by a map races with the window manager, which can withdraw the button for good. What the
+// player sees at the end, the visible set and the active window, is the same.
 void QtGameWindows::ArrangeButtons(std::int16_t colourCount) {
+  const std::span<const ColourNumber> shown = ShowingOrder(colourCount);
   for (ColourNumber colour = FirstColour; colour <= LastColour; ++colour) {
-    ColourSlot(colour).Hide();
+    if (std::find(shown.begin(), shown.end(), colour) == shown.end()) ColourSlot(colour).Hide();
   }
-  for (ColourNumber colour : ShowingOrder(colourCount)) ColourSlot(colour).Show();
+  for (ColourNumber colour : shown) ColourSlot(colour).Show();
 }
 
 void QtGameWindows::FlashButton(ColourNumber colour, std::int32_t milliseconds) {
