@@ -4,10 +4,12 @@
 
 #include "engine/random_source.h"
 #include "version_record.h"
+#include "window_system.h"
 #include "windows/main_window.h"
 #include "windows/qt_timer.h"
 
 int main(int argc, char* argv[]) {
+  zarlin::ChooseWindowSystem(argc, argv);
   QApplication app(argc, argv);
   QApplication::setApplicationName(zarlin::ProductName);
   QApplication::setApplicationVersion(zarlin::ProductVersion);

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include <QToolTip>
 
 #include "engine/numbers.h"
+#include "windows/task_bar.h"
 #include "windows/twips.h"
 
 namespace zarlin {
@@ -36,13 +38,16 @@ QPushButton* AddButton(QWidget* dialog, const char* name, const char* caption, Q
 }  // namespace
 
 OptionsDialog::OptionsDialog(GameVariables& vars, const GameConstants& constants)
-    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // An ordinary window with a dialog's frame: a window manager such as GNOME's lists every
+    // dialog that has no owner on the task bar, whatever the window asks.
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       vars_(vars),
       constants_(constants) {
   setObjectName("Options");
   setWindowTitle("Options for Zarlin");
   setFixedSize(TwipsSize(5580, 1890));
+  KeepOffTheTaskBar(*this);
 
   // The frame only draws the box: the option buttons belong to the dialog, above the frame.
   Place(new QGroupBox("Number Of Colors", this), "frmNoColors", TwipsRect(240, 120, 1455, 1575));
@@ -126,6 +131,17 @@ void OptionsDialog::optOK_Click() {
 }
 
 void OptionsDialog::optCancel_Click() { close(); }
+
+// Enter presses the focused OK or Cancel, as on every desktop; neither button is the default, so
+// Enter anywhere else does nothing.
+void OptionsDialog::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && (optOK_->hasFocus() || optCancel_->hasFocus())) {
+    (optOK_->hasFocus() ? optOK_ : optCancel_)->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
 
 // Nothing was stored: the box that stands in the way gets the focus and says what it takes.
 void OptionsDialog::refuse(OptionsBox box) {

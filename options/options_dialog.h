@@ -22,6 +22,9 @@ class OptionsDialog : public QWidget {
  public:
   OptionsDialog(GameVariables& vars, const GameConstants& constants);
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void Form_Load();
   void optOK_Click();

@@ -8,7 +8,10 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev
-  xvfb xauth openbox xdotool x11-utils imagemagick
+  libxcb1-dev
+  xvfb xauth openbox xdotool x11-utils wmctrl imagemagick
+  mutter xwayland dbus qt6-wayland
+  fonts-dejavu-core fonts-cantarell fonts-noto-core fonts-liberation2
   desktop-file-utils appstream
 )
 for option in "$@"; do

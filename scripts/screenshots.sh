@@ -11,7 +11,7 @@ watch_flashes=build/tests/watch_flashes
 [ -x "$zarlin" ] && [ -x "$watch_flashes" ] || { echo "Build Zarlin first: scripts/build.sh build" >&2; exit 1; }
 mkdir -p "$out"
 source scripts/x_session.sh
-x_session_start --window-manager
+x_session_start --openbox
 
 shoot() {  # shoot NAME FILE: a screenshot of one window with its frame
   sleep 0.3

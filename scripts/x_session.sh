@@ -1,28 +1,44 @@
-# The virtual X screen that the end-to-end test, the screenshots and the benchmarks drive the
-# real game on. Sourced, not run:
-#   x_session_start [--window-manager]   an Xvfb screen of its own (DISPLAY set), openbox on it
-#   x_window NAME, x_shown NAME          the shown window of that exact name: its id, or whether
-#   x_click COLOUR                       a click in the middle of a colour button at its place
-# Processes started after it go into x_pids; x_session_stop (set as the EXIT trap) ends them,
-# the last started first.
+# The desktop sessions that the end-to-end tests, the screenshots and the benchmarks drive the
+# real game in. Sourced, not run:
+#   x_session_start                  an Xvfb screen of its own (DISPLAY set), no window manager
+#   x_session_start --openbox        the same with openbox managing the windows
+#   x_session_start --mutter         GNOME's compositor, headless: a Wayland session with its
+#                                    Xwayland (WAYLAND_DISPLAY, DISPLAY and XAUTHORITY set)
+#   x_start COMMAND...               starts a program in the background, ended with the session
+#   x_window NAME, x_shown NAME      the shown window of that exact name: its id, or whether
+#   x_click COLOUR                   a click in the middle of a colour button at its place
+#   x_states ID, x_active            a window's _NET_WM_STATE, and the active window's id
+# Every program started goes into x_pids, each in a process group of its own; x_session_stop
+# (run on exit, Ctrl+C included) ends the groups, the last started first, so that nothing a
+# session started outlives it, down to the D-Bus daemon of a compositor.
 
 x_pids=()
 
+x_start() {
+  setsid "$@" &
+  x_pids+=($!)
+}
+
 x_session_start() {
-  export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR
-  unset WAYLAND_DISPLAY
+  export XDG_RUNTIME_DIR
   XDG_RUNTIME_DIR=$(mktemp -d)
+  chmod 700 "$XDG_RUNTIME_DIR"
   trap x_session_stop EXIT
+  trap 'exit 130' INT TERM
+  if [ "${1:-}" = --mutter ]; then
+    x_mutter_start
+    return
+  fi
+  export QT_QPA_PLATFORM=xcb
+  unset WAYLAND_DISPLAY
   local displayfile
   displayfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
-  x_pids+=($!)
+  x_start Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" 2>/dev/null
   for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.05; done
   export DISPLAY=":$(cat "$displayfile")"
   rm -f "$displayfile"
-  if [ "${1:-}" = --window-manager ]; then
-    openbox --sm-disable >/dev/null 2>&1 &
-    x_pids+=($!)
+  if [ "${1:-}" = --openbox ]; then
+    x_start openbox --sm-disable >/dev/null 2>&1
     for _ in $(seq 100); do
       xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
       sleep 0.05
@@ -30,11 +46,32 @@ x_session_start() {
   fi
 }
 
+# Mutter starts Xwayland only where the X socket folder is open to all, as on a desktop.
+x_mutter_start() {
+  mkdir -p /tmp/.X11-unix
+  [ "$(stat -c %a /tmp/.X11-unix)" = 1777 ] || chmod 1777 /tmp/.X11-unix
+  local log=$XDG_RUNTIME_DIR/mutter.log
+  x_start dbus-run-session -- mutter --headless --wayland --virtual-monitor 1280x1024 >"$log" 2>&1
+  for _ in $(seq 200); do grep -q 'Using public X11 display' "$log" && break; sleep 0.05; done
+  export XDG_SESSION_TYPE=wayland
+  export WAYLAND_DISPLAY DISPLAY XAUTHORITY
+  WAYLAND_DISPLAY=$(sed -n "s/.*Using Wayland display name '\([^']*\)'.*/\1/p" "$log")
+  DISPLAY=$(sed -n 's/.*Using public X11 display \(:[0-9]*\).*/\1/p' "$log")
+  XAUTHORITY=$(ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* 2>/dev/null | head -n 1)
+  unset QT_QPA_PLATFORM
+  [ -n "$DISPLAY" ] && [ -n "$WAYLAND_DISPLAY" ] || { cat "$log" >&2; echo "mutter did not start" >&2; return 1; }
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+  done
+}
+
 x_session_stop() {
   for ((i = ${#x_pids[@]} - 1; i >= 0; i--)); do
-    kill "${x_pids[i]}" 2>/dev/null || true
+    kill -- "-${x_pids[i]}" 2>/dev/null || kill "${x_pids[i]}" 2>/dev/null || true
     wait "${x_pids[i]}" 2>/dev/null || true
   done
+  x_pids=()
   rm -rf "$XDG_RUNTIME_DIR"
 }
 
@@ -63,3 +100,7 @@ x_click() {
   esac
   xdotool mousemove $xy click 1
 }
+
+x_states() { xprop -id "$1" _NET_WM_STATE; }
+
+x_active() { printf '%d\n' "$(xprop -root _NET_ACTIVE_WINDOW | awk '{print $NF}')"; }

@@ -7,6 +7,7 @@
 
 #include "picture_box.h"
 #include "pictures.h"
+#include "task_bar.h"
 
 namespace zarlin {
 
@@ -43,6 +44,7 @@ ColourWindow::ColourWindow(const ColourDesign& design, Game& game, TimerFactory&
   const QPoint screenOrigin = QGuiApplication::primaryScreen()->geometry().topLeft();
   setGeometry(QRect(screenOrigin + design.position, FaceSize));
   setFixedSize(FaceSize);
+  KeepOffTheTaskBar(*this);
 }
 
 ColourWindow::~ColourWindow() = default;

@@ -68,14 +68,18 @@ void QtGameWindows::ShowColourWindow(ColourNumber colour) { ColourSlot(colour).S
 
 // All six are hidden, then those taking part shown in their order. A window shown again within
 // the same handler is left on the screen rather than hidden first: on X11 an unmap followed at
-// once by a map races with the window manager, which can withdraw the button for good. What the
+// once by a map races with the window manager, which can withdraw the button for good. Only the
+// last window shown is activated: a window mapped afresh (one the player had closed) would
+// otherwise take the focus when its map arrives, after the last one's activation. What the
 // player sees at the end, the visible set and the active window, is the same.
 void QtGameWindows::ArrangeButtons(std::int16_t colourCount) {
   const std::span<const ColourNumber> shown = ShowingOrder(colourCount);
   for (ColourNumber colour = FirstColour; colour <= LastColour; ++colour) {
     if (std::find(shown.begin(), shown.end(), colour) == shown.end()) ColourSlot(colour).Hide();
   }
-  for (ColourNumber colour : shown) ColourSlot(colour).Show();
+  if (shown.empty()) return;
+  for (ColourNumber colour : shown.first(shown.size() - 1)) ColourSlot(colour).ShowInFront();
+  ColourSlot(shown.back()).Show();
 }
 
 void QtGameWindows::FlashButton(ColourNumber colour, std::int32_t milliseconds) {

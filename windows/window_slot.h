@@ -30,10 +30,17 @@ class WindowSlot : public QObject {
 
   // Shows the window modeless and makes it the active one, in front of the others.
   void Show() {
+    ShowInFront();
+    window_->activateWindow();
+  }
+  // Shows the window modeless in front of the others, leaving the active window as it is:
+  // the window manager does not hand the focus to it either when it maps it.
+  void ShowInFront() {
     Window& window = Get();
+    window.setAttribute(Qt::WA_ShowWithoutActivating);
     window.show();
+    window.setAttribute(Qt::WA_ShowWithoutActivating, false);
     window.raise();
-    window.activateWindow();
   }
   void Hide() { Get().hide(); }
 

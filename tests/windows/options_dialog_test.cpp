@@ -45,7 +45,8 @@ class OptionsDialogTest : public QObject {
     QCOMPARE(dialog->windowTitle(), QString("Options for Zarlin"));
     QCOMPARE(dialog->size(), QSize(372, 126));
     QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
-    QCOMPARE(dialog->windowType(), Qt::Dialog);
+    QVERIFY(dialog->windowFlags() & Qt::WindowCloseButtonHint);
+    QVERIFY(!(dialog->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     const std::tuple<const char*, QString, QRect> controls[] = {
         {"frmNoColors", "Number Of Colors", {16, 8, 97, 105}},
         {"rbn2Colors", "2", {48, 24, 49, 17}},
@@ -202,6 +203,29 @@ class OptionsDialogTest : public QObject {
     }
     QCOMPARE(visited, QStringList({"chkSeqPattern", "optOK", "optCancel", "txtStartLen",
                                    "txtDelay", "rbn4Colors", "chkSeqPattern"}));
+  }
+
+  void enterPressesTheFocusedButton_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<double>("stored");
+    QTest::newRow("Return on OK") << "optOK" << int(Qt::Key_Return) << 8.0;
+    QTest::newRow("keypad Enter on OK") << "optOK" << int(Qt::Key_Enter) << 8.0;
+    QTest::newRow("Return on Cancel") << "optCancel" << int(Qt::Key_Return) << 0.0;
+  }
+  void enterPressesTheFocusedButton() {
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(double, stored);
+    Rig rig;
+    OptionsDialog* dialog = rig.open();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    rig.type("txtStartLen", "9");
+    auto* focused = rig.control<QPushButton>(qPrintable(button));
+    focused->setFocus();
+    QTest::keyClick(focused, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    rig.waitForClose(dialog);
+    QCOMPARE(rig.game().vars.StartLastIndex, stored);
   }
 
   void enterEscAndASecondOptionsCommandChangeNothing() {

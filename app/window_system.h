@@ -1,0 +1,13 @@
+// Which window system Zarlin runs on. The colour buttons stand at fixed places on the screen,
+// and only X11 lets a program place its own windows: in a Wayland session the game runs on the
+// session's X server (Xwayland), unless the player chose a platform.
+#pragma once
+
+namespace zarlin {
+
+// Call before the application is made: picks X11 when the player chose no platform (neither
+// QT_QPA_PLATFORM nor -platform) and an X display answers. Without one, says once on standard
+// error that the compositor places the buttons.
+void ChooseWindowSystem(int argc, char** argv);
+
+}  // namespace zarlin

@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# Plays the real program on a desktop, as a player would: play_on_a_desktop.sh SESSION ZARLIN
+# WATCH_FLASHES. SESSION is openbox (on Xvfb) or mutter (GNOME's compositor, headless, where the
+# program starts as in a Wayland session). Under mutter the screen cannot be read back, so the
+# game is played by its flashes under openbox only; the places of the windows, their task-bar
+# state and the active window are checked under both.
+set -euo pipefail
+session=$1
+zarlin=$2
+watch_flashes=$3
+
+fail() { echo "FAIL ($session): $*" >&2; exit 1; }
+source "$(dirname "$0")/../../scripts/x_session.sh"
+x_session_start "--$session"
+flashes=$XDG_RUNTIME_DIR/flashes
+
+main_key() {  # main_key KEY...: presses keys in the main window, menus by their access keys
+  xdotool windowactivate --sync "$main" key --delay 150 "$@"
+}
+watch_new_game() {  # starts a new game and prints the colours its first playback flashes
+  "$watch_flashes" "$1" > "$flashes" & local watcher=$!
+  sleep 0.1
+  main_key ctrl+n
+  wait "$watcher"
+  cat "$flashes"
+}
+skips_task_bar() { x_states "$(x_window "$1")" | grep -q _NET_WM_STATE_SKIP_TASKBAR; }
+expect_active() {  # expect_active NAME WHY
+  local id
+  id=$(x_window "$1")
+  for _ in $(seq 40); do [ "$(x_active)" = "$id" ] && return 0; sleep 0.05; done
+  fail "$2: the active window is $(xdotool getwindowname "$(x_active)" 2>/dev/null), not $1"
+}
+
+# The player chose no platform: under mutter the program must pick X11 by itself.
+unset QT_QPA_PLATFORM
+"$zarlin" &
+zarlin_pid=$!
+x_pids+=("$zarlin_pid")
+main=$(x_window Zarlin) || fail "the main window did not appear"
+
+# New Game shows the six buttons with their client areas at their places, off the task bar,
+# Black active.
+if [ "$session" = openbox ]; then seen=$(watch_new_game 1200); else main_key ctrl+n; fi
+for place in "White 246 223" "Yellow 191 223" "Red 136 223" "Green 136 152" "Blue 191 152" "Black 245 152"; do
+  set -- $place
+  id=$(x_window "$1") || fail "no window titled $1 after New Game"
+  at=$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')
+  [ "$at" = "$2 $3" ] || fail "$1 stands at $at, not at $2 $3"
+  skips_task_bar "$1" || fail "$1 has a task-bar entry"
+done
+expect_active Black "after New Game"
+echo "the six buttons at their places, off the task bar, Black active"
+
+# Show Current Buttons brings a closed button back, and the last one shown is active: Black
+# with 6 colours, Green with 5.
+wmctrl -i -c "$(x_window White)"
+for _ in $(seq 40); do x_shown White >/dev/null || break; sleep 0.05; done
+main_key alt+v s
+expect_active Black "6 colours, White closed, Show Current Buttons"
+skips_task_bar White || fail "White came back with a task-bar entry"
+
+main_key alt+g o
+options=$(x_window "Options for Zarlin")
+skips_task_bar "Options for Zarlin" || fail "the options dialog has a task-bar entry"
+eval "$(xwininfo -id "$options" | awk '/Absolute upper-left X/ {print "x=" $NF} /Absolute upper-left Y/ {print "y=" $NF}')"
+xdotool mousemove $((x + 56)) $((y + 80)) click 1 sleep 0.2 mousemove $((x + 316)) $((y + 20)) click 1
+for _ in $(seq 40); do x_shown "Options for Zarlin" >/dev/null || break; sleep 0.05; done
+wmctrl -i -c "$(x_window Yellow)"
+for _ in $(seq 40); do x_shown Yellow >/dev/null || break; sleep 0.05; done
+main_key alt+v s
+expect_active Green "5 colours, Yellow closed, Show Current Buttons"
+! x_shown Black >/dev/null || fail "Black is shown with 5 colours"
+echo "after Show Current Buttons with a closed button: Black active with 6 colours, Green with 5"
+
+if [ "$session" = openbox ]; then
+  main_key alt+g o
+  options=$(x_window "Options for Zarlin")
+  eval "$(xwininfo -id "$options" | awk '/Absolute upper-left X/ {print "x=" $NF} /Absolute upper-left Y/ {print "y=" $NF}')"
+  xdotool mousemove $((x + 56)) $((y + 96)) click 1 sleep 0.2 mousemove $((x + 316)) $((y + 20)) click 1
+  for _ in $(seq 40); do x_shown "Options for Zarlin" >/dev/null || break; sleep 0.05; done
+
+  # Copying the flash goes on to round 2, which plays two flashes.
+  seen=$(watch_new_game 1200)
+  [ "$(echo "$seen" | wc -w)" -eq 1 ] || fail "the first round flashed '$seen', not one colour"
+  "$watch_flashes" 1600 > "$flashes" & watcher=$!
+  sleep 0.1
+  x_click "$seen"
+  wait "$watcher"
+  round2=$(cat "$flashes")
+  # The click's own flash, then the two flashes of round 2.
+  [ "$(echo "$round2" | wc -w)" -eq 3 ] || fail "after a right click the buttons flashed '$(echo $round2)', not the click and two more"
+  ! x_shown "Game Over" >/dev/null || fail "a right click ended the game"
+  echo "round 1 flashed $seen, round 2 $(echo $round2)"
+
+  # A wrong click ends the game with the game-over notice, which has a task-bar entry.
+  seen=$(watch_new_game 1200)
+  [ "$(echo "$seen" | wc -w)" -eq 1 ] || fail "the new game flashed '$seen', not one colour"
+  wrong=White; [ "$seen" = White ] && wrong=Yellow
+  x_click "$wrong"
+  x_window "Game Over" >/dev/null || fail "no Game Over notice after a wrong click"
+  ! skips_task_bar "Game Over" || fail "the Game Over notice has no task-bar entry"
+  echo "clicking $wrong after $seen: Game Over"
+fi
+
+# Ctrl+Q ends the program at once, even in the middle of a playback.
+main_key ctrl+n
+sleep 0.45
+main_key ctrl+q
+for _ in $(seq 40); do kill -0 "$zarlin_pid" 2>/dev/null || break; sleep 0.05; done
+kill -0 "$zarlin_pid" 2>/dev/null && fail "Ctrl+Q did not end the program"
+wait "$zarlin_pid" && status=0 || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "the game played as it should under $session"
