@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "windows/readable_texts.h"
+
 namespace zarlin {
 
 InfoDialog::InfoDialog(const InfoDesign& design)
@@ -30,6 +32,7 @@ InfoDialog::InfoDialog(const InfoDesign& design)
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text->setWordWrap(true);
   }
+  FitTexts(*this);
 }
 
 // Esc does what Ok does; Rules, which has no button, closes only by its close box.

@@ -11,6 +11,7 @@
 #include <QToolTip>
 
 #include "engine/numbers.h"
+#include "windows/readable_texts.h"
 #include "windows/task_bar.h"
 #include "windows/twips.h"
 
@@ -74,6 +75,7 @@ OptionsDialog::OptionsDialog(GameVariables& vars, const GameConstants& constants
     setTabOrder(tabOrder[i], tabOrder[i + 1]);
   }
 
+  FitTexts(*this);
   connect(optOK_, &QPushButton::clicked, this, &OptionsDialog::optOK_Click);
   connect(optCancel_, &QPushButton::clicked, this, &OptionsDialog::optCancel_Click);
   Form_Load();

@@ -9,6 +9,7 @@
 
 #include "colour_family.h"
 #include "qt_game_windows.h"
+#include "readable_texts.h"
 #include "twips.h"
 
 namespace zarlin {
@@ -62,6 +63,8 @@ void MainWindow::createCounters() {
   // A screen reader reads a counter as its value; what it counts is its description.
   lblRoundValue_->setAccessibleDescription("Round");
   lblScoreValue_->setAccessibleDescription("Score");
+  client->resize(ClientSize);
+  FitTexts(*client);
   setCentralWidget(client);
 }
 

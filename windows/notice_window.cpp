@@ -3,6 +3,7 @@
 
 #include <QLabel>
 
+#include "readable_texts.h"
 #include "twips.h"
 
 namespace zarlin {
@@ -23,6 +24,7 @@ NoticeWindow::NoticeWindow(const NoticeDesign& design)
   label->setGeometry(design.labelRect);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setWordWrap(true);
+  FitTexts(*this);
 }
 
 }  // namespace zarlin

@@ -1,8 +1,14 @@
 // The windows at a high-DPI scale factor (QT_SCALE_FACTOR, set per run by CTest): every face
 // still covers its whole button, the two faces lie on each other, the about pictures stay crisp,
-// and every design rectangle keeps its size in logical pixels.
+// every design rectangle keeps its size in logical pixels, and every text can be read in the
+// default fonts of the common desktops.
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSet>
+#include <QStyleOptionGroupBox>
 #include <QTest>
 
 #include "support/window_rig.h"
@@ -77,6 +83,83 @@ class HighDpiTest : public QObject {
     QCOMPARE(options->findChild<QWidget*>("txtDelay")->geometry(), QRect(224, 72, 41, 25));
     rig.windows().ShowNotice(Notice::GameOver);
     QCOMPARE(rig.notice(Notice::GameOver)->size(), QSize(312, 213));
+  }
+
+  void everyTextFitsItsRectangleInTheDesktopsFonts_data() {
+    QTest::addColumn<QFont>("font");
+    QTest::newRow("Debian") << QFont("DejaVu Sans", 9);
+    QTest::newRow("GNOME") << QFont("Cantarell", 11);
+    QTest::newRow("KDE") << QFont("Noto Sans", 10);
+    QTest::newRow("Liberation") << QFont("Liberation Sans", 10);
+  }
+  // Each text, wrapped at word boundaries, lies inside its own rectangle and its window, and
+  // overlaps no other text, in the desktop's font family.
+  void everyTextFitsItsRectangleInTheDesktopsFonts() {
+    QFETCH(QFont, font);
+    QCOMPARE(QFontInfo(font).family(), font.family());  // the font is installed
+    QApplication::setFont(font);
+    WindowRig rig;
+    for (const char* item : {"G_Options", "I_Rules", "I_A_Zarlin", "I_A_Quorvel", "I_A_Author",
+                             "I_License"}) {
+      rig.trigger(item);
+    }
+    rig.windows().ShowNotice(Notice::GameOver);
+    rig.windows().ShowNotice(Notice::Win);
+    QList<QWidget*> windows{rig.main.centralWidget()};
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window->isVisible() && window != &rig.main) windows << window;
+    }
+    QCOMPARE(windows.size(), 9);
+    rig.main.centralWidget()->setObjectName("Main");
+    for (QWidget* window : windows) {
+      QList<QRect> texts;
+      QString sizes;
+      for (QWidget* control : window->findChildren<QWidget*>()) {
+        const QRect text = NeededArea(control);
+        if (text.isEmpty()) continue;
+        const QString where = window->objectName() + "." + control->objectName();
+        QCOMPARE(control->font().family(), font.family());
+        QVERIFY2(control->geometry().contains(text) && window->rect().contains(text), qPrintable(where));
+        for (const QRect& other : texts) QVERIFY2(!other.intersects(text), qPrintable(where));
+        texts << text;
+        sizes = QString::number(control->font().pointSizeF());
+      }
+      qInfo("%s in %s: %s pt", qPrintable(font.family()), qPrintable(window->objectName()),
+            qPrintable(sizes));
+    }
+    QApplication::setFont(QFont());
+  }
+
+ private:
+  // Where a control's text goes, in its window, measured from its font: a label's from its
+  // top-left corner, wrapped at word boundaries where it wraps; a check box's or option
+  // button's after the indicator and its spacing; a frame's caption where the style puts it;
+  // a command button's centred.
+  static QRect NeededArea(QWidget* control) {
+    const QFontMetrics metrics = control->fontMetrics();
+    const QStyle* style = control->style();
+    QRect area;
+    if (auto* label = qobject_cast<QLabel*>(control); label && !label->text().isEmpty()) {
+      area = metrics.boundingRect(QRect(0, 0, label->width(), 1000),
+                                  label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
+    } else if (auto* box = qobject_cast<QGroupBox*>(control)) {
+      QStyleOptionGroupBox option;
+      option.initFrom(box);
+      option.text = box->title();
+      option.subControls = QStyle::SC_GroupBoxLabel;
+      area = style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+    } else if (qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control)) {
+      const bool check = qobject_cast<QCheckBox*>(control) != nullptr;
+      const int indent =
+          style->pixelMetric(check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth) +
+          style->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing : QStyle::PM_RadioButtonLabelSpacing);
+      const QString text = static_cast<QAbstractButton*>(control)->text();
+      area = QRect(indent, (control->height() - metrics.height()) / 2, metrics.horizontalAdvance(text),
+                   metrics.height());
+    } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+      area = metrics.boundingRect(button->rect(), Qt::AlignCenter, button->text());
+    }
+    return area.translated(control->pos());
   }
 };
 

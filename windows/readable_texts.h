@@ -1,0 +1,23 @@
+// Every text of a window readable in the desktop's default font. The windows' rectangles are
+// fixed, and were drawn for a smaller default font than many desktops use: where a text would
+// be cut or drawn over another, the window's texts take a smaller size of the same family.
+#pragma once
+
+#include <QRect>
+
+class QWidget;
+
+namespace zarlin {
+
+// Where a label, check box, option button, frame or command button draws its text, in its
+// parent's coordinates, at its present font; wrapped labels wrap at word boundaries. An empty
+// rectangle for a control without text.
+QRect TextArea(const QWidget& control);
+
+// Called once a window's controls stand at their places: keeps the default size where every
+// text lies inside its own rectangle and the window and overlaps no other; otherwise gives the
+// window's texts the largest smaller size, in quarter points, at which they all do. Text boxes
+// and menus keep the default size.
+void FitTexts(QWidget& window);
+
+}  // namespace zarlin
