@@ -1,5 +1,7 @@
 // Zarlin's in-process benchmarks. Each prints lines "figure|median|p99|worst|unit":
 //   bench_zarlin playback DELAY START_LENGTH RUNS   flash timing of the real windows and timers
+//   bench_zarlin playback-cpu DELAY START_LENGTH    the CPU time one playback costs
+//   bench_zarlin kernel-wake COUNT                  how late the kernel wakes a timerfd, no Qt
 //   bench_zarlin clicks COUNT                       from a mouse press to the dark face painted
 //   bench_zarlin engine RUNS                        a whole won game in virtual time
 //   bench_zarlin game-memory                        resident memory after a whole won game
@@ -14,6 +16,11 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <poll.h>
+#include <sys/timerfd.h>
+#include <unistd.h>
+
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -67,6 +74,75 @@ class FaceWatch : public QObject {
   const QElapsedTimer& clock_;
 };
 
+// A new game of startLength colours at the delay, each colour in turn, so that no button is
+// flashed again while it is still dark. Returns the playback interval.
+double PrepareRound(Game& game, const char* delay, int startLength) {
+  game.vars.Delay = std::string(delay);
+  game.vars.StartLastIndex = startLength - 1;
+  game.NewGame();
+  for (std::size_t i = 0; i < game.vars.Sequence.size(); ++i) {
+    game.vars.Sequence[i] = static_cast<ColourNumber>(i % 6 + 1);
+  }
+  return PlaybackInterval(game.vars.Delay, game.constants.BlinkTime);
+}
+
+// Plays the round back from its start and returns when it and its last flash are over.
+void PlayBack(Game& game, double interval, int startLength) {
+  game.PlaySequence(game.vars.SeqLastIndex, game.constants.BlinkTime, game.vars.Delay);
+  QEventLoop loop;
+  QTimer::singleShot(static_cast<int>(interval * (startLength + 1) + 500), &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+double ThreadCpuMilliseconds() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+int PlaybackCpu(const char* delay, int startLength) {
+  QtTimerFactory timers;
+  RandomSource random(FixedClock());
+  MainWindow main(timers, random);
+  main.show();
+  const double interval = PrepareRound(main.game(), delay, startLength);
+  const double before = ThreadCpuMilliseconds();
+  PlayBack(main.game(), interval, startLength);
+  const double cpu = ThreadCpuMilliseconds() - before;
+  std::printf("CPU of the playback|%.1f|%.1f|%.1f|ms\n", cpu, cpu, cpu);
+  std::printf("CPU per flash|%.3f|%.3f|%.3f|ms\n", cpu / startLength, cpu / startLength,
+              cpu / startLength);
+  return 0;
+}
+
+// The floor under every figure of the playback: a bare timerfd on an absolute deadline 20 ms
+// ahead, and how late poll() returns after it.
+int KernelWake(int count) {
+  Figures late;
+  const int fd = timerfd_create(CLOCK_MONOTONIC, 0);
+  for (int i = 0; i < count; ++i) {
+    itimerspec deadline{};
+    clock_gettime(CLOCK_MONOTONIC, &deadline.it_value);
+    deadline.it_value.tv_nsec += 20'000'000;
+    if (deadline.it_value.tv_nsec >= 1'000'000'000) {
+      deadline.it_value.tv_nsec -= 1'000'000'000;
+      ++deadline.it_value.tv_sec;
+    }
+    timerfd_settime(fd, TFD_TIMER_ABSTIME, &deadline, nullptr);
+    pollfd wait{fd, POLLIN, 0};
+    poll(&wait, 1, 1000);
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    std::uint64_t expirations = 0;
+    if (read(fd, &expirations, sizeof expirations) != sizeof expirations) return 1;
+    late.add(double(now.tv_sec - deadline.it_value.tv_sec) * 1e3 +
+             double(now.tv_nsec - deadline.it_value.tv_nsec) / 1e6);
+  }
+  close(fd);
+  late.print("wake after the deadline", "ms");
+  return 0;
+}
+
 int Playback(const char* delay, int startLength, int runs) {
   Figures onset, dark, drift;
   for (int run = 0; run < runs; ++run) {
@@ -75,21 +151,11 @@ int Playback(const char* delay, int startLength, int runs) {
     MainWindow main(timers, random);
     main.show();
     Game& game = main.game();
-    game.vars.Delay = std::string(delay);
-    game.vars.StartLastIndex = startLength - 1;
-    game.NewGame();
-    // Each colour in turn, so that no button is flashed again while it is still dark.
-    for (std::size_t i = 0; i < game.vars.Sequence.size(); ++i) {
-      game.vars.Sequence[i] = static_cast<ColourNumber>(i % 6 + 1);
-    }
+    const double interval = PrepareRound(game, delay, startLength);
     QElapsedTimer clock;
     FaceWatch watch(main.gameWindows(), clock);
-    const double interval = PlaybackInterval(game.vars.Delay, game.constants.BlinkTime);
     clock.start();
-    game.PlaySequence(game.vars.SeqLastIndex, game.constants.BlinkTime, game.vars.Delay);
-    QEventLoop loop;
-    QTimer::singleShot(static_cast<int>(interval * (startLength + 1) + 500), &loop, &QEventLoop::quit);
-    loop.exec();
+    PlayBack(game, interval, startLength);
     for (int k = 0; k < startLength && k < int(watch.darkAt.size()); ++k) {
       const double error = watch.darkAt[k] - interval * (k + 1);
       onset.add(std::fabs(error));
@@ -222,6 +288,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "playback" && argc == 5) return Playback(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
+  if (mode == "playback-cpu" && argc == 4) return PlaybackCpu(argv[2], std::atoi(argv[3]));
+  if (mode == "kernel-wake" && argc == 3) return KernelWake(std::atoi(argv[2]));
   if (mode == "clicks" && argc == 3) return Clicks(std::atoi(argv[2]));
   if (mode == "engine" && argc == 3) return Engine(std::atoi(argv[2]));
   if (mode == "game-memory") return GameMemory();

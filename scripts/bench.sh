@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Zarlin's benchmarks: playback timing, click response, start-up and memory against the floor
-# of any Qt program (and KDE's Blinken with --blinken), idle cost and engine throughput.
-# Prints one Markdown table, also written to build-bench/table.md: scripts/bench.sh [--blinken]
+# Zarlin's benchmarks: playback timing and the CPU it costs (beside the portable timer that
+# spins out its last millisecond), click response, start-up and memory against the floor of any
+# Qt program, idle cost and engine throughput. Prints one Markdown table, also written to
+# build-bench/table.md: scripts/bench.sh. Every process it starts ends with it, Ctrl+C included.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-blinken=no
-[ "${1:-}" = --blinken ] && blinken=yes
-scripts/install.sh --bench ${1:-}
+processes() { ps -e --no-headers -o pid,comm | sort; }
+processes_before=$(processes)
+scripts/install.sh --bench
 scripts/build.sh build-bench -DCMAKE_BUILD_TYPE=Release -DZARLIN_BENCH=ON >/dev/null
+cmake -S . -B build-bench-spin -G Ninja -DCMAKE_BUILD_TYPE=Release -DZARLIN_BENCH=ON \
+  -DZARLIN_SPIN_TIMER=ON >/dev/null
+cmake --build build-bench-spin --target bench_zarlin >/dev/null
 bench=build-bench/bench
 zarlin=build-bench/app/zarlin
 # An X screen of our own, without a window manager, so the first window mapped is the program's.
@@ -21,11 +25,11 @@ stats() {  # stats: median and worst of the numbers on standard input
 }
 bench_rows() {  # bench_rows LABEL TARGET ARGS...: one row per figure that bench_zarlin prints
   local label=$1 target=$2; shift 2
-  "$bench/bench_zarlin" "$@" 2>/dev/null | while IFS='|' read -r figure median p99 worst unit; do
+  "${bench_zarlin:-$bench/bench_zarlin}" "$@" 2>/dev/null | while IFS='|' read -r figure median p99 worst unit; do
     row "$label: $figure" "$median $unit" "$p99 $unit" "$worst $unit" "$target"
   done
 }
-busy_core() { sh -c 'while :; do :; done' & busy=$!; }
+busy_core() { x_start sh -c 'while :; do :; done'; busy=${x_pids[-1]}; }
 
 : > "$table"
 echo "Qt $(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null), $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores, $(date -u +%F)" | tee -a "$table"
@@ -33,13 +37,25 @@ echo | tee -a "$table"
 row "figure" "median" "99th percentile" "worst" "target"
 row "---" "---" "---" "---" "---"
 
-# 1. Playback timing, three rounds each, idle and with the other core kept busy.
+# 1. Playback timing, three rounds each, idle and with the other core kept busy; and the floor
+# under it, how late this machine's kernel wakes a bare timer.
+bench_rows "kernel, idle" "" kernel-wake 200
 for load in idle busy; do
   [ $load = busy ] && busy_core
-  bench_rows "playback 400 ms, 16 flashes, $load" "p99 onset $([ $load = idle ] && echo 1 || echo 2) ms, dark 2 ms, drift 2 ms" playback 200 16 3
-  bench_rows "playback 50 ms, 128 flashes, $load" "p99 onset $([ $load = idle ] && echo 1 || echo 2) ms, dark 2 ms, drift 2 ms" playback -150 128 3
+  target="p99 onset $([ $load = idle ] && echo 0.2 || echo 0.5) ms, drift 0.2 ms"
+  bench_rows "playback 400 ms, 16 flashes, $load" "$target" playback 200 16 3
+  bench_rows "playback 50 ms, 128 flashes, $load" "$target" playback -150 128 3
   [ $load = busy ] && { kill $busy; wait $busy 2>/dev/null || true; }
 done
+
+# The CPU a playback of 128 colours costs, on the kernel-woken timer and on the spinning one.
+for timer in kernel spin; do
+  bench_zarlin=$bench/bench_zarlin
+  [ $timer = spin ] && bench_zarlin=build-bench-spin/bench/bench_zarlin
+  bench_rows "$timer timer, 128 flashes at 400 ms" "kernel: at most 218 ms in all" playback-cpu 200 128
+  bench_rows "$timer timer, 128 flashes at 1 ms" "no core at 100 %" playback-cpu -199 128
+done
+unset bench_zarlin
 
 # 2. Click response, offscreen and on the X server.
 QT_QPA_PLATFORM=offscreen bench_rows "clicks offscreen" "p99 under 1 ms" clicks 10000
@@ -47,8 +63,6 @@ bench_rows "clicks on Xvfb" "worst within 16.7 ms" clicks 10000
 
 # 3. Start-up to the first window mapped, and resident memory, programs taking turns.
 programs=("$zarlin" "$bench/floor_program")
-# Debian installs Blinken among the games, outside many a PATH.
-[ $blinken = yes ] && programs+=("dbus-run-session $(PATH=$PATH:/usr/games command -v blinken)")
 results=$(mktemp)
 for launch in $(seq 11); do
   for program in "${programs[@]}"; do
@@ -57,26 +71,22 @@ for launch in $(seq 11); do
   done
 done
 for program in "${programs[@]}"; do
-  name=$(basename "${program##* }")
+  name=$(basename "$program")
   read -r map_median map_worst < <(grep -F "$program " "$results" | awk '{print $(NF-1)}' | stats)
   read -r hwm_median hwm_worst < <(grep -F "$program " "$results" | awk '{print $NF / 1024}' | stats)
-  row "start-up $name" "$map_median ms" "" "$map_worst ms" "$([ "$name" = zarlin ] && echo '1.2 x floor, 1/8 Blinken')"
-  row "memory after start-up $name" "$hwm_median MB" "" "$hwm_worst MB" "$([ "$name" = zarlin ] && echo '1.2 x floor, 1/4 Blinken')"
+  row "start-up $name" "$map_median ms" "" "$map_worst ms" "$([ "$name" = zarlin ] && echo '1.2 x floor')"
+  row "memory after start-up $name" "$hwm_median MB" "" "$hwm_worst MB" "$([ "$name" = zarlin ] && echo '1.2 x floor')"
   eval "map_$(echo "$name" | tr -c 'a-z\n' _)=$map_median hwm_$(echo "$name" | tr -c 'a-z\n' _)=$hwm_median"
 done
+rm -f "$results"
 row "start-up zarlin / floor" "$(awk "BEGIN {printf \"%.2f\", $map_zarlin / $map_floor_program}")" "" "" "1.2"
 row "memory zarlin / floor" "$(awk "BEGIN {printf \"%.2f\", $hwm_zarlin / $hwm_floor_program}")" "" "" "1.2"
-if [ $blinken = yes ]; then
-  row "start-up zarlin / Blinken" "$(awk "BEGIN {printf \"%.3f\", $map_zarlin / $map_blinken}")" "" "" "0.125"
-  row "memory zarlin / Blinken" "$(awk "BEGIN {printf \"%.3f\", $hwm_zarlin / $hwm_blinken}")" "" "" "0.25"
-fi
 row "memory after a whole won game (in-process, virtual time)" "$(awk "BEGIN {printf \"%.1f MB\", $("$bench/bench_zarlin" game-memory 2>/dev/null) / 1024}")" "" "" "1.2 x floor"
 
 # 4. Idle: CPU ticks in 10 s before the first game and after a game has ended.
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-"$zarlin" 2>/dev/null &
-game=$!
-x_pids+=("$game")
+x_start "$zarlin" 2>/dev/null
+game=${x_pids[-1]}
 main=$(x_window Zarlin)
 sleep 1
 before=$(ticks $game); sleep 10; row "idle before the first game" "$(( $(ticks $game) - before )) ticks in 10 s" "" "" "0"
@@ -95,3 +105,10 @@ bench_rows "engine" "under 50 ms" engine 20
 instructions=$(valgrind --tool=callgrind --callgrind-out-file=/dev/null --collect-atstart=no \
   --toggle-collect='*PlayWholeGame*' "$bench/bench_zarlin" engine 1 2>&1 | sed -n 's/.*Collected : *//p')
 row "engine: instructions for a whole won game" "$instructions" "" "" ""
+
+# Nothing the bench started may outlive it.
+x_session_stop
+trap - EXIT
+sleep 0.5
+left=$(comm -13 <(echo "$processes_before") <(processes) | grep -vwE 'ps|sort|bash|comm' || true)
+row "processes left running by the bench" "$(echo -n "$left" | grep -c . || true) $(echo $left)" "" "" "0"

@@ -1,29 +1,118 @@
-// Precise QTimers behind the game's timer abstraction.
+// The game's timers on the event loop, woken at the exact moment each tick is due.
 #include "qt_timer.h"
 
 #include <utility>
 
+#ifdef ZARLIN_KERNEL_TIMER
+#include <sys/prctl.h>
+#include <sys/timerfd.h>
+#include <unistd.h>
+
+#include <QSocketNotifier>
+#include <QtGlobal>
+#else
+#include <QTimer>
+#endif
+
 namespace zarlin {
 
-namespace {
+#ifdef ZARLIN_KERNEL_TIMER
 
-using std::chrono::milliseconds;
+// An absolute CLOCK_MONOTONIC deadline on a timerfd, which the event loop watches: the kernel
+// wakes the loop at that moment, to the microsecond, and nothing spins. steady_clock is
+// CLOCK_MONOTONIC on Linux.
+class QtTimer::Wakeup {
+ public:
+  explicit Wakeup(std::function<void()> onDue)
+      : fd_(timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC)) {
+    if (fd_ < 0) qFatal("zarlin: the system gives no timer (timerfd_create failed)");
+    notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
+    // A wake that the loop had already taken up when the timer was re-armed or stopped finds
+    // nothing to read, and is no tick.
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this, onDue = std::move(onDue)] {
+      std::uint64_t expirations = 0;
+      if (read(fd_, &expirations, sizeof expirations) == sizeof expirations) onDue();
+    });
+  }
+  ~Wakeup() {
+    notifier_.reset();
+    close(fd_);
+  }
 
-// Qt wakes timers on whole milliseconds and up to one late. The timer asks to be woken this
-// much early and waits out the rest of the way to the exact moment itself.
-constexpr milliseconds EarlyWake{1};
+  void At(Clock::time_point due) { Set(TFD_TIMER_ABSTIME, due.time_since_epoch()); }
+  void Cancel() { Set(0, Clock::duration::zero()); }
 
-}  // namespace
+ private:
+  void Set(int flags, Clock::duration at) {
+    const auto seconds = std::chrono::floor<std::chrono::seconds>(at);
+    itimerspec spec{};
+    spec.it_value.tv_sec = static_cast<time_t>(seconds.count());
+    spec.it_value.tv_nsec = static_cast<long>(std::chrono::nanoseconds(at - seconds).count());
+    timerfd_settime(fd_, flags, &spec, nullptr);
+  }
+
+  int fd_;
+  std::unique_ptr<QSocketNotifier> notifier_;
+};
+
+QtTimerFactory::QtTimerFactory() {
+  // The kernel may otherwise defer this thread's other sleeps by 50 microseconds.
+  prctl(PR_SET_TIMERSLACK, 1000UL);
+}
+
+#else
+
+// Qt wakes timers on whole milliseconds and up to one late: this asks to be woken a millisecond
+// early and waits out the rest on the clock.
+class QtTimer::Wakeup {
+ public:
+  explicit Wakeup(std::function<void()> onDue) : onDue_(std::move(onDue)) {
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setSingleShot(true);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Woken(); });
+  }
+
+  void At(Clock::time_point due) {
+    due_ = due;
+    Arm();
+  }
+  void Cancel() { timer_.stop(); }
+
+ private:
+  using milliseconds = std::chrono::milliseconds;
+  static constexpr milliseconds EarlyWake{1};
+
+  void Arm() {
+    const auto left = std::chrono::floor<milliseconds>(due_ - Clock::now()) - EarlyWake;
+    timer_.start(std::max(left, milliseconds(0)));
+  }
+  void Woken() {
+    if (due_ - Clock::now() > 2 * EarlyWake) {  // woken far too early: sleep again
+      Arm();
+      return;
+    }
+    while (Clock::now() < due_) {
+    }
+    onDue_();
+  }
+
+  std::function<void()> onDue_;
+  QTimer timer_;
+  Clock::time_point due_;
+};
+
+QtTimerFactory::QtTimerFactory() = default;
+
+#endif
 
 std::unique_ptr<Timer> QtTimerFactory::MakeTimer(std::function<void()> onTick) {
   return std::make_unique<QtTimer>(std::move(onTick));
 }
 
-QtTimer::QtTimer(std::function<void()> onTick) : onTick_(std::move(onTick)) {
-  wake_.setTimerType(Qt::PreciseTimer);
-  wake_.setSingleShot(true);
-  QObject::connect(&wake_, &QTimer::timeout, [this] { Wake(); });
-}
+QtTimer::QtTimer(std::function<void()> onTick)
+    : onTick_(std::move(onTick)), wakeup_(std::make_unique<Wakeup>([this] { Wake(); })) {}
+
+QtTimer::~QtTimer() = default;
 
 void QtTimer::SetInterval(std::int32_t milliseconds) {
   interval_ = milliseconds;
@@ -38,30 +127,21 @@ void QtTimer::SetEnabled(bool enabled) {
 
 void QtTimer::Restart() {
   if (enabled_ && interval_ > 0) {
-    due_ = Clock::now() + milliseconds(interval_);
-    Arm();
+    due_ = Clock::now() + std::chrono::milliseconds(interval_);
+    wakeup_->At(due_);
   } else {
-    wake_.stop();
+    wakeup_->Cancel();
   }
-}
-
-void QtTimer::Arm() {
-  const auto left = std::chrono::floor<milliseconds>(due_ - Clock::now()) - EarlyWake;
-  wake_.start(std::max(left, milliseconds(0)));
 }
 
 void QtTimer::Wake() {
+  if (!enabled_ || interval_ <= 0) return;
   const auto now = Clock::now();
-  if (due_ - now > 2 * EarlyWake) {  // woken far too early: sleep again
-    Arm();
-    return;
-  }
-  while (Clock::now() < due_) {
-  }
-  // A timer that fell a whole interval behind (a suspended machine) starts its schedule anew.
-  due_ += milliseconds(interval_);
-  if (due_ <= now) due_ = now + milliseconds(interval_);
-  Arm();  // before the tick, which may change or stop the timer
+  // A timer that fell a whole interval behind (a suspended machine or process) starts its
+  // schedule anew rather than catching up in a burst.
+  due_ += std::chrono::milliseconds(interval_);
+  if (due_ <= now) due_ = now + std::chrono::milliseconds(interval_);
+  wakeup_->At(due_);  // before the tick, which may change or stop the timer
   auto onTick = onTick_;  // a copy: the tick may destroy this timer
   onTick();
 }

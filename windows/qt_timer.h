@@ -1,8 +1,8 @@
-// The real-clock implementation of the game's timer abstraction, on precise QTimers.
+// The real-clock implementation of the game's timer abstraction.
 #pragma once
 
-#include <QTimer>
 #include <chrono>
+#include <memory>
 
 #include "engine/timer.h"
 
@@ -10,14 +10,18 @@ namespace zarlin {
 
 class QtTimerFactory : public TimerFactory {
  public:
+  QtTimerFactory();
   std::unique_ptr<Timer> MakeTimer(std::function<void()> onTick) override;
 };
 
 // Ticks are kept on a schedule counted from the moment the timer was started, tick k due k
-// intervals later, so they do not drift however long a playback runs.
+// intervals later, so they do not drift however long a playback runs. On Linux the kernel wakes
+// the event loop at the due moment itself; elsewhere (or built with ZARLIN_SPIN_TIMER) a precise
+// QTimer wakes it a millisecond early and the timer waits out the rest on the clock.
 class QtTimer : public Timer {
  public:
   explicit QtTimer(std::function<void()> onTick);
+  ~QtTimer() override;
 
   void SetInterval(std::int32_t milliseconds) override;
   void SetEnabled(bool enabled) override;
@@ -26,13 +30,13 @@ class QtTimer : public Timer {
 
  private:
   using Clock = std::chrono::steady_clock;
+  class Wakeup;  // wakes the event loop at a given moment, once
 
   void Restart();
-  void Arm();
   void Wake();
 
   std::function<void()> onTick_;
-  QTimer wake_;
+  std::unique_ptr<Wakeup> wakeup_;
   std::int32_t interval_ = 0;
   bool enabled_ = false;
   Clock::time_point due_;

@@ -1,7 +1,11 @@
-// The real-clock timers: ticks on their schedule and never before it, and the ways a tick may
-// change or end its own timer.
+// The real-clock timers: ticks on their schedule and never before it, at the shortest and the
+// longest interval, through a suspended process, and the ways a tick may change or end its own
+// timer or another one.
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QTest>
+#include <csignal>
+#include <unistd.h>
 #include <vector>
 
 #include "windows/qt_timer.h"
@@ -12,18 +16,90 @@ class QtTimerTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void tickKIsNeverBeforeKIntervalsFromTheStart_data() {
+    QTest::addColumn<int>("interval");
+    QTest::newRow("1 ms") << 1;
+    QTest::newRow("7 ms") << 7;
+  }
   void tickKIsNeverBeforeKIntervalsFromTheStart() {
+    QFETCH(int, interval);
     QtTimerFactory timers;
     QElapsedTimer clock;
     std::vector<qint64> ticks;
     auto timer = timers.MakeTimer([&] { ticks.push_back(clock.nsecsElapsed()); });
     clock.start();
-    timer->SetInterval(7);
+    timer->SetInterval(interval);
     timer->SetEnabled(true);
     QTRY_VERIFY(ticks.size() >= 10);
     for (std::size_t k = 0; k < ticks.size(); ++k) {
-      QVERIFY2(ticks[k] >= qint64(k + 1) * 7'000'000, qPrintable(QString::number(k)));
+      QVERIFY2(ticks[k] >= qint64(k + 1) * interval * 1'000'000, qPrintable(QString::number(k)));
     }
+  }
+
+  void theLongestIntervalIsTakenAndWaitedFor() {
+    QtTimerFactory timers;
+    int ticks = 0;
+    auto timer = timers.MakeTimer([&] { ++ticks; });
+    timer->SetInterval(2'147'483'647);
+    timer->SetEnabled(true);
+    QTest::qWait(30);
+    QCOMPARE(ticks, 0);
+    QVERIFY(timer->Enabled());
+  }
+
+  // Three seconds stopped: the timer goes on from a fresh schedule, not with the 300 ticks missed.
+  void aSuspendedProcessResumesWithoutABurst() {
+    QtTimerFactory timers;
+    QElapsedTimer clock;
+    std::vector<qint64> ticks;
+    auto timer = timers.MakeTimer([&] { ticks.push_back(clock.elapsed()); });
+    clock.start();
+    timer->SetInterval(10);
+    timer->SetEnabled(true);
+    QTRY_VERIFY(ticks.size() >= 3);
+    QVERIFY(QProcess::startDetached(
+        "sh", {"-c", QString("sleep 3; kill -CONT %1").arg(QCoreApplication::applicationPid())}));
+    std::raise(SIGSTOP);
+    const qint64 resumed = clock.elapsed();
+    QVERIFY(resumed >= 2900);
+    QTest::qWait(55);
+    const auto after = std::count_if(ticks.begin(), ticks.end(), [&](qint64 t) { return t >= resumed; });
+    QVERIFY2(after >= 4 && after <= 7, qPrintable(QString::number(after)));
+  }
+
+  // Two timers fall due while the loop is busy; the first tick stops the other, whose wake is
+  // already on its way.
+  void aWakeAlreadyDueNeverTicksAStoppedTimer_data() {
+    QTest::addColumn<int>("stop");
+    QTest::newRow("disabled") << 0;
+    QTest::newRow("destroyed") << 1;
+    QTest::newRow("given a long interval") << 2;
+  }
+  void aWakeAlreadyDueNeverTicksAStoppedTimer() {
+    QFETCH(int, stop);
+    QtTimerFactory timers;
+    int ticks = 0;
+    std::unique_ptr<Timer> pair[2];
+    for (int i = 0; i < 2; ++i) {
+      pair[i] = timers.MakeTimer([&, other = 1 - i] {
+        ++ticks;
+        pair[0]->SetEnabled(false);
+        pair[1]->SetEnabled(false);
+        if (stop == 1) pair[other].reset();
+        if (stop == 2 && pair[other]) {
+          pair[other]->SetEnabled(true);
+          pair[other]->SetInterval(60'000);
+        }
+      });
+      pair[i]->SetInterval(1);
+      pair[i]->SetEnabled(true);
+    }
+    QElapsedTimer busy;
+    busy.start();
+    while (busy.elapsed() < 5) {
+    }
+    QTest::qWait(30);
+    QCOMPARE(ticks, 1);
   }
 
   void aTickMayStopOrDestroyItsTimer() {
