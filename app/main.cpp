@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <chrono>
 
+#include "command_line.h"
 #include "engine/random_source.h"
 #include "version_record.h"
 #include "window_system.h"
@@ -9,7 +10,8 @@
 #include "windows/qt_timer.h"
 
 int main(int argc, char* argv[]) {
-  zarlin::ChooseWindowSystem(argc, argv);
+  if (const auto status = zarlin::ReadCommandLine(argc, argv)) return *status;
+  if (!zarlin::ChooseWindowSystem(argc, argv)) return 1;
   QApplication app(argc, argv);
   QApplication::setApplicationName(zarlin::ProductName);
   QApplication::setApplicationVersion(zarlin::ProductVersion);

@@ -38,17 +38,22 @@ bool XDisplayAnswers([[maybe_unused]] const char* display) {
 
 }  // namespace
 
-void ChooseWindowSystem(int argc, char** argv) {
-  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || QtOption(argc, argv, "platform")) return;
+bool ChooseWindowSystem(int argc, char** argv) {
+  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || QtOption(argc, argv, "platform")) return true;
   if (XDisplayAnswers(QtOption(argc, argv, "display"))) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
-    return;
+    return true;
   }
-  if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-    std::fputs("zarlin: no X display, so Zarlin runs on Wayland, where the compositor and not the "
-               "game decides where the colour buttons go.\n",
+  if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    std::fputs("zarlin: no display to show the game on: neither an X display nor a Wayland one "
+               "answers (DISPLAY, WAYLAND_DISPLAY).\n",
                stderr);
+    return false;
   }
+  std::fputs("zarlin: no X display, so Zarlin runs on Wayland, where the compositor and not the "
+             "game decides where the colour buttons go.\n",
+             stderr);
+  return true;
 }
 
 }  // namespace zarlin

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs everything Zarlin needs to build, run and test on Debian 12. Safe to run again:
 # it asks apt only for what is missing. --fuzz adds clang for the fuzzer, --bench what the
-# benchmarks need, --blinken KDE's Blinken to compare with.
+# benchmarks need.
 set -euo pipefail
 
 packages=(
@@ -12,13 +12,12 @@ packages=(
   xvfb xauth openbox xdotool x11-utils wmctrl imagemagick
   mutter xwayland dbus qt6-wayland
   fonts-dejavu-core fonts-cantarell fonts-noto-core fonts-liberation2
-  desktop-file-utils appstream
+  desktop-file-utils appstream lintian man-db
 )
 for option in "$@"; do
   case $option in
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
     --bench) packages+=(libx11-dev valgrind) ;;
-    --blinken) packages+=(blinken dbus) ;;
     *) echo "install.sh: unknown option $option" >&2; exit 2 ;;
   esac
 done

@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build folder and checks what it holds and needs, and that its
-# desktop entry and AppStream metadata pass their validators: check_package.sh BUILD_DIR.
+# Builds the Debian package from a build folder and checks it as Debian and a desktop would:
+# lintian, what it holds and needs, a launcher that names the installed program, its icon and
+# its metadata, the manual page, and the program's command line: check_package.sh BUILD_DIR.
 set -euo pipefail
 build=$1
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-cpack --config "$build/CPackConfig.cmake" -B "$out" >/dev/null
+cpack --config "$build/CPackConfig.cmake" -B "$out" >/dev/null 2>&1
 deb=$(ls "$out"/zarlin_1.00_*.deb) || fail "no zarlin_1.00 package was made"
+lintian --fail-on error,warning "$deb" || fail "lintian finds fault with the package"
 
 files=$(dpkg-deb -c "$deb" | awk '{print $NF}')
-for expected in ./usr/bin/zarlin \
+for expected in ./usr/games/zarlin ./usr/share/man/man6/zarlin.6.gz \
+    ./usr/share/doc/zarlin/changelog.gz ./usr/share/doc/zarlin/copyright \
     ./usr/share/applications/org.example.Zarlin.desktop \
     ./usr/share/metainfo/org.example.Zarlin.metainfo.xml \
     ./usr/share/icons/hicolor/16x16/apps/org.example.Zarlin.png \
@@ -21,8 +24,8 @@ for expected in ./usr/bin/zarlin \
     ./usr/share/icons/hicolor/scalable/apps/org.example.Zarlin.svg; do
   grep -qx -- "$expected" <<<"$files" || fail "the package lacks $expected"
 done
-outside=$(grep -vE '^\./(usr/((bin|share)(/.*)?)?)?$' <<<"$files" || true)
-[ -z "$outside" ] || fail "the package installs outside /usr/bin and /usr/share: $outside"
+outside=$(grep -vE '^\./(usr/((games|share)(/.*)?)?)?$' <<<"$files" || true)
+[ -z "$outside" ] || fail "the package installs outside /usr/games and /usr/share: $outside"
 
 info=$(dpkg-deb -I "$deb")
 grep -q '^ Package: zarlin$' <<<"$info" || fail "the package is not named zarlin"
@@ -33,8 +36,42 @@ for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6; do
 done
 grep -q '^ Depends:.*libasan' <<<"$info" && fail "the package depends on a sanitizer runtime"
 
-dpkg-deb -x "$deb" "$out/root"
-desktop-file-validate "$out/root/usr/share/applications/org.example.Zarlin.desktop"
-appstreamcli validate --no-net --pedantic "$out/root/usr/share/metainfo/org.example.Zarlin.metainfo.xml" >/dev/null ||
-  appstreamcli validate --no-net "$out/root/usr/share/metainfo/org.example.Zarlin.metainfo.xml"
-echo "the package holds and needs what it should"
+root=$out/root
+dpkg-deb -x "$deb" "$root"
+desktop=$root/usr/share/applications/org.example.Zarlin.desktop
+metainfo=$root/usr/share/metainfo/org.example.Zarlin.metainfo.xml
+desktop-file-validate "$desktop"
+appstreamcli validate --no-net --pedantic "$metainfo" >/dev/null ||
+  appstreamcli validate --no-net "$metainfo"
+
+# What the launcher and the metadata name is there, spelt as installed.
+exec=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+[ -x "$root/usr/games/$exec" ] || fail "the launcher runs '$exec', which the package does not install in /usr/games"
+grep -qE '^Categories=(.*;)?Game;' "$desktop" || fail "the launcher is not in the Game category"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+ls "$root"/usr/share/icons/hicolor/*/apps/"$icon".* >/dev/null 2>&1 || fail "no icon $icon in the hicolor theme"
+launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
+[ -f "$root/usr/share/applications/$launchable" ] || fail "the metadata launches '$launchable', which is not installed"
+
+man --warnings -l "$root/usr/share/man/man6/zarlin.6.gz" 2>&1 >/dev/null | grep . && fail "the manual page has faults"
+lexgrog "$root/usr/share/man/man6/zarlin.6.gz" >/dev/null || fail "the manual page has no name line"
+
+# The command line, with no display: none of these may open a window or crash.
+zarlin=$root/usr/games/zarlin
+many=$(printf -- '--x%d ' $(seq 100000))
+while IFS='|' read -r arguments status expected; do
+  output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$zarlin" $arguments 2>&1) && got=0 || got=$?
+  [ "$got" = "$status" ] || fail "zarlin ${arguments:0:40} exits with $got, not $status"
+  grep -qE -- "$expected" <<<"$output" || fail "zarlin ${arguments:0:40} does not say '$expected'"
+done <<EOF
+--version|0|^Zarlin 1\.00$
+--help|0|internal name "Zarlin v\. 1\.1"
+--help|0|file version 1\.00, product version 1\.00
+-platform offscreen --version|0|^Zarlin 1\.00$
+--bogus|2|Unknown option 'bogus'
+-- --version|2|takes no file or other argument
+--$(printf '\377\376')|2|Unknown option
+$many|2|Unknown options: x1, x2
+--|1|no display to show the game on
+EOF
+echo "the package holds and needs what it should, and lintian passes it"
