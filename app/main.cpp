@@ -1,6 +1,5 @@
 // Zarlin's start: the main window is created, loads everything else hidden, and is shown.
 #include <QApplication>
-#include <chrono>
 
 #include "command_line.h"
 #include "engine/random_source.h"
@@ -8,6 +7,7 @@
 #include "window_system.h"
 #include "windows/main_window.h"
 #include "windows/qt_timer.h"
+#include "windows/system_clock.h"
 
 int main(int argc, char* argv[]) {
   if (const auto status = zarlin::ReadCommandLine(argc, argv)) return *status;
@@ -18,9 +18,7 @@ int main(int argc, char* argv[]) {
   QApplication::setDesktopFileName(zarlin::AppId);
 
   zarlin::QtTimerFactory timers;
-  zarlin::RandomSource random([] {
-    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-  });
+  zarlin::RandomSource random(zarlin::SystemClockReading);
   zarlin::MainWindow main(timers, random);
   main.show();
   return QApplication::exec();

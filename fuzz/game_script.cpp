@@ -1,14 +1,16 @@
-// The script player and its invariant checks.
+// The script player, its invariant checks and its comparison with the rules.
 #include "game_script.h"
 
 #include <array>
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "engine/game.h"
 #include "engine/options_form.h"
 #include "engine/virtual_clock.h"
+#include "rules_model.h"
 
 namespace zarlin::fuzz {
 
@@ -16,22 +18,37 @@ namespace {
 
 // The colour windows as the game sees them: a face that a flash darkens until its blink timer
 // ticks, a click that is lost on a dark face, and a window the player may close, which takes
-// its blink timer with it.
-class ModelWindows : public GameWindows {
+// its blink timer with it. Every operation the game makes on its windows is written down.
+class ScriptWindows : public GameWindows {
  public:
-  explicit ModelWindows(VirtualClock& clock) : clock_(clock) {}
+  explicit ScriptWindows(VirtualClock& clock) : clock_(clock) {}
 
-  void ArrangeButtons(std::int16_t) override {}
+  void ArrangeButtons(std::int16_t colourCount) override {
+    operations.push_back("arrange " + std::to_string(colourCount));
+  }
   void FlashButton(ColourNumber colour, std::int32_t milliseconds) override {
+    operations.push_back("flash " + std::to_string(colour) + " at " + std::to_string(clock_.Now()));
+    if (milliseconds != 200) operations.push_back("for " + std::to_string(milliseconds) + " ms");
     Button& button = Get(colour);
     button.dark = true;
     button.blink->SetInterval(milliseconds);
     button.blink->SetEnabled(true);
   }
-  void SetRoundValue(const std::string& caption) override { roundValue = caption; }
-  void SetScoreValue(const std::string& caption) override { scoreValue = caption; }
-  void ShowNotice(Notice notice) override { ++(notice == Notice::Win ? wins : gameOvers); }
-  void HideNotice(Notice) override {}
+  void SetRoundValue(const std::string& caption) override {
+    roundValue = caption;
+    operations.push_back("round " + caption);
+  }
+  void SetScoreValue(const std::string& caption) override {
+    scoreValue = caption;
+    operations.push_back("score " + caption);
+  }
+  void ShowNotice(Notice notice) override {
+    ++(notice == Notice::Win ? wins : gameOvers);
+    operations.push_back(std::string("show ") + (notice == Notice::Win ? "Win" : "GameOver"));
+  }
+  void HideNotice(Notice notice) override {
+    operations.push_back(std::string("hide ") + (notice == Notice::Win ? "Win" : "GameOver"));
+  }
 
   bool IsDark(ColourNumber colour) { return Get(colour).dark; }
   void Close(ColourNumber colour) { buttons_[Index(colour)].reset(); }
@@ -40,6 +57,7 @@ class ModelWindows : public GameWindows {
   std::string scoreValue = "0";
   int wins = 0;
   int gameOvers = 0;
+  std::vector<std::string> operations;
 
  private:
   struct Button {
@@ -68,6 +86,7 @@ class Reader {
  public:
   Reader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
   bool Done() const { return at_ >= size_; }
+  std::size_t At() const { return std::min(at_, size_); }
   std::uint8_t Byte() { return at_ < size_ ? data_[at_++] : 0; }
   // A text of up to 255 bytes, its length first.
   std::string Text() {
@@ -84,14 +103,25 @@ class Reader {
   std::size_t at_ = 0;
 };
 
+std::string Join(const std::vector<std::string>& lines) {
+  std::string joined;
+  for (const std::string& line : lines) joined += (joined.empty() ? "" : ", ") + line;
+  return "[" + joined + "]";
+}
+
 class Player {
  public:
   ScriptResult Play(Reader& script) {
     ScriptResult result;
     while (!script.Done() && result.broken.empty()) {
+      const std::size_t from = script.At();
+      said_.clear();
       Step(script, result);
+      result.spans.emplace_back(from, script.At());
+      result.script.push_back(said_);
       ++result.events;
       result.broken = Check();
+      if (result.broken.empty()) result.broken = CompareWithTheRules();
     }
     result.wins = windows_.wins;
     result.gameOvers = windows_.gameOvers;
@@ -102,13 +132,19 @@ class Player {
   void Step(Reader& script, ScriptResult& result) {
     switch (script.Byte() % EventCount) {
       case NewGame:
+        said_ = "New Game";
         game_.NewGame();
+        rules_.NewGame();
         bestScore_ = 0;
         bestRound_ = 1;
         break;
-      case Wait:
-        clock_.Advance(10 * std::int64_t{script.Byte()});
+      case Wait: {
+        const std::int64_t milliseconds = 10 * std::int64_t{script.Byte()};
+        said_ = "wait " + std::to_string(milliseconds) + " ms";
+        clock_.Advance(milliseconds);
+        rules_.Wait(milliseconds);
         break;
+      }
       case Click:
         ClickOn(static_cast<ColourNumber>(script.Byte() % 6 + 1));
         break;
@@ -121,23 +157,40 @@ class Player {
         form.sequentialPatterns = script.Byte() % 2 == 0;
         form.startLength = script.Text();
         form.delay = script.Text();
-        if (StoreOptions(form, game_.vars, game_.constants)) ++result.refusedOptions;
+        said_ = "OK on options " + std::to_string(*form.colourCount) + " colours, " +
+                (form.sequentialPatterns ? "sequential" : "fresh") + ", start length '" +
+                form.startLength + "', delay '" + form.delay + "'";
+        const bool refused = StoreOptions(form, game_.vars, game_.constants).has_value();
+        if (refused) ++result.refusedOptions;
+        if (refused == rules_.Options(form)) mismatch_ = refused ? "the options were refused" : "the options were stored";
         break;
       }
-      case CloseWindow:
-        windows_.Close(static_cast<ColourNumber>(script.Byte() % 6 + 1));
+      case CloseWindow: {
+        const auto colour = static_cast<ColourNumber>(script.Byte() % 6 + 1);
+        said_ = "close colour " + std::to_string(colour);
+        windows_.Close(colour);
+        rules_.Close(colour);
         break;
-      case WaitForPlayback:
-        clock_.Advance(std::int64_t{game_.PlaybackTimer().Interval()} *
-                           (game_.vars.SeqLastIndex - game_.vars.PlayIndex + 2) +
-                       game_.constants.BlinkTime);
+      }
+      case WaitForPlayback: {
+        const std::int64_t milliseconds =
+            std::int64_t{game_.PlaybackTimer().Interval()} *
+                (game_.vars.SeqLastIndex - game_.vars.PlayIndex + 2) +
+            game_.constants.BlinkTime;
+        said_ = "wait " + std::to_string(milliseconds) + " ms for the playback";
+        clock_.Advance(milliseconds);
+        rules_.Wait(milliseconds);
         break;
+      }
     }
   }
 
   // A click on a colour face: lost while the face is dark, else echoed and judged.
   void ClickOn(ColourNumber colour) {
-    if (!IsColour(colour) || windows_.IsDark(colour)) return;
+    said_ = "click colour " + std::to_string(colour);
+    if (!IsColour(colour)) return;
+    rules_.Click(colour);
+    if (windows_.IsDark(colour)) return;
     game_.FlashColour(colour, game_.constants.BlinkTime);
     game_.JudgePress(colour);
   }
@@ -166,10 +219,49 @@ class Player {
     return {};
   }
 
+  // The game against the rules: what it did to its windows, then what it holds.
+  std::string CompareWithTheRules() {
+    if (!mismatch_.empty()) return std::exchange(mismatch_, {}) + ", the rules say otherwise";
+    const auto expected = rules_.TakeOperations();
+    const auto done = std::exchange(windows_.operations, {});
+    if (done != expected) return "the windows got " + Join(done) + ", the rules say " + Join(expected);
+    const RulesModel::State& r = rules_.state();
+    const GameVariables& v = game_.vars;
+    const auto differs = [](const char* what, auto got, auto rule) {
+      return got == rule ? std::string()
+                         : std::string(what) + " is " + std::to_string(got) + ", the rules say " +
+                               std::to_string(rule);
+    };
+    for (const std::string& found :
+         {differs("Score", int{v.Score}, r.score), differs("CurrentRound", int{v.CurrentRound}, r.round),
+          differs("SeqLastIndex", int{v.SeqLastIndex}, r.seqLastIndex),
+          differs("InputIndex", int{v.InputIndex}, r.inputIndex),
+          differs("PlayIndex", int{v.PlayIndex}, r.playIndex),
+          differs("the playback timer's enabled", int{game_.PlaybackTimer().Enabled()}, int{r.playing}),
+          differs("the playback timer's interval", int{game_.PlaybackTimer().Interval()}, r.interval),
+          differs("ColourCount", int{v.ColourCount}, r.colourCount),
+          differs("SequentialPatterns", int{v.SequentialPatterns != False}, int{r.sequential}),
+          differs("StartLastIndex", v.StartLastIndex, r.startLastIndex)}) {
+      if (!found.empty()) return found;
+    }
+    const auto* delayText = std::get_if<std::string>(&v.Delay);
+    if ((delayText ? std::optional<std::string>(*delayText) : std::nullopt) != r.delayText) {
+      return "Delay is not the text the rules stored";
+    }
+    for (std::size_t i = 0; i < v.Sequence.size(); ++i) {
+      if (v.Sequence[i] != r.sequence[i]) return differs("the sequence entry", int{v.Sequence[i]}, r.sequence[i]) + " at " + std::to_string(i);
+    }
+    return {};
+  }
+
   VirtualClock clock_;
   RandomSource random_{[] { return std::uint64_t{1}; }};
-  ModelWindows windows_{clock_};
+  ScriptWindows windows_{clock_};
   Game game_{windows_, clock_, random_};
+  RandomSource rulesRandom_{[] { return std::uint64_t{1}; }};
+  RulesModel rules_{rulesRandom_};
+  std::string said_;
+  std::string mismatch_;
   std::int16_t bestScore_ = 0;
   std::int16_t bestRound_ = 1;
 };
@@ -179,6 +271,24 @@ class Player {
 ScriptResult PlayScript(const std::uint8_t* data, std::size_t size) {
   Reader script(data, size);
   return Player().Play(script);
+}
+
+ScriptResult ShortestBrokenScript(std::vector<std::uint8_t> script) {
+  ScriptResult result = PlayScript(script.data(), script.size());
+  if (result.broken.empty()) return result;
+  // Drop the events after the one that broke, then every other event that is not needed.
+  script.resize(result.spans.back().second);
+  for (std::size_t event = result.spans.size(); event-- > 0;) {
+    const auto [from, to] = result.spans[event];
+    std::vector<std::uint8_t> shorter(script.begin(), script.begin() + static_cast<std::ptrdiff_t>(from));
+    shorter.insert(shorter.end(), script.begin() + static_cast<std::ptrdiff_t>(to), script.end());
+    const ScriptResult tried = PlayScript(shorter.data(), shorter.size());
+    if (!tried.broken.empty() && tried.spans.back().second == shorter.size()) {
+      script = std::move(shorter);
+      result = tried;
+    }
+  }
+  return result;
 }
 
 }  // namespace zarlin::fuzz

@@ -105,10 +105,12 @@ TEST(RoundFlow, StartLengthWithAFractionRoundsHalfToEven) {
   EXPECT_EQ(rig.windows.flashes.size(), 3u);
 }
 
-// Start lengths outside 1 to 128 would read outside the sequence store: they are clamped.
-TEST(RoundFlow, StartLengthOutsideTheStoreIsClampedIntoIt) {
-  const std::pair<double, int> cases[] = {
-      {-5, 0}, {-0.5, 0}, {127.5, 127}, {1000, 127}, {1e300, 127}, {std::nan(""), 0}};
+// The first round's last index is StartLastIndex rounded half to even; start lengths outside 1
+// to 128 would read outside the sequence store: they are clamped.
+TEST(RoundFlow, StartLastIndexIsRoundedHalfToEvenAndClampedIntoTheStore) {
+  const std::pair<double, int> cases[] = {{2.5, 2},       {3.5, 4},     {-5, 0},
+                                          {-0.5, 0},      {127.5, 127}, {1000, 127},
+                                          {1e300, 127},   {std::nan(""), 0}};
   for (const auto& [startLastIndex, expected] : cases) {
     GameRig rig;
     rig.game.vars.StartLastIndex = startLastIndex;

@@ -1,5 +1,5 @@
 // Scripts of game events, from the fuzzer's seed corpus and from a seeded random source, played
-// against the engine: no script may break the game's invariants.
+// against the engine: no script may break the game's invariants or stray from the rules.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,6 +11,14 @@
 
 namespace zarlin::fuzz {
 namespace {
+
+// What a broken script shows: the first thing that broke and the shortest script that breaks it.
+std::string Finding(const std::vector<std::uint8_t>& script) {
+  const ScriptResult shortest = ShortestBrokenScript(script);
+  std::string shown = shortest.broken;
+  for (const std::string& event : shortest.script) shown += "\n  " + event;
+  return shown;
+}
 
 std::vector<std::uint8_t> ReadCorpusFile(const std::string& name) {
   std::ifstream file(std::string(ZARLIN_CORPUS) + "/" + name + ".bin", std::ios::binary);
@@ -31,7 +39,7 @@ TEST(GameScripts, TheSeedsReachWhatTheyAreFor) {
     const auto script = ReadCorpusFile(seed.name);
     ASSERT_FALSE(script.empty()) << seed.name;
     const auto result = PlayScript(script.data(), script.size());
-    EXPECT_EQ(result.broken, "") << seed.name;
+    EXPECT_TRUE(result.broken.empty()) << seed.name << ": " << Finding(script);
     EXPECT_EQ(result.wins, seed.wins) << seed.name;
     EXPECT_EQ(result.gameOvers, seed.gameOvers) << seed.name;
     EXPECT_EQ(result.refusedOptions, seed.refusedOptions) << seed.name;
@@ -44,7 +52,8 @@ TEST(GameScripts, EveryFileOfTheCorpusKeepsTheInvariants) {
     std::ifstream file(entry.path(), std::ios::binary);
     const std::vector<std::uint8_t> script{std::istreambuf_iterator<char>(file),
                                            std::istreambuf_iterator<char>()};
-    EXPECT_EQ(PlayScript(script.data(), script.size()).broken, "") << entry.path();
+    EXPECT_TRUE(PlayScript(script.data(), script.size()).broken.empty())
+        << entry.path() << ": " << Finding(script);
     ++files;
   }
   EXPECT_GE(files, 5);
@@ -63,7 +72,7 @@ TEST(GameScripts, SeededRandomScriptsKeepTheInvariants) {
       if (r < 45) byte = ClickExpected;
     }
     const auto result = PlayScript(script.data(), script.size());
-    ASSERT_EQ(result.broken, "") << "script " << i;
+    ASSERT_TRUE(result.broken.empty()) << "script " << i << ": " << Finding(script);
     gameOvers += result.gameOvers;
     refused += result.refusedOptions;
   }

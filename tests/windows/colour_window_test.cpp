@@ -29,6 +29,7 @@ class ColourWindowTest : public QObject {
       QCOMPARE(window->windowType(), Qt::Tool);
       QVERIFY(!(window->windowFlags() & (Qt::WindowMinimizeButtonHint |
                                          Qt::WindowMaximizeButtonHint)));
+      QVERIFY(window->windowFlags() & Qt::WindowCloseButtonHint);
       QCOMPARE(window->minimumSize(), window->maximumSize());
     }
   }
@@ -59,6 +60,9 @@ class ColourWindowTest : public QObject {
     QVERIFY(rig.colourWindow(colour)->IsDark());
     rig.clock.Advance(1);
     QVERIFY(!rig.colourWindow(colour)->IsDark());
+    // Each arming gives one tick: once round 2's playback and flashes are over, nothing runs on.
+    rig.clock.Advance(1200);
+    QCOMPARE(rig.clock.RunningTimers(), 0);
   }
 
   void twoClicksWithinTheBlinkTimeCountOnce() {

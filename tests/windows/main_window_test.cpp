@@ -20,6 +20,9 @@ class MainWindowTest : public QObject {
     rig.main.show();
     QCOMPARE(rig.main.windowTitle(), QString("Zarlin"));
     QCOMPARE(rig.main.centralWidget()->size(), QSize(238, 59));
+    // Centred on the screen, give or take its frame, which is drawn around the client area.
+    const QPoint off = rig.main.geometry().center() - rig.main.screen()->availableGeometry().center();
+    QVERIFY2(off.manhattanLength() <= 8, "the window starts away from the centre of the screen");
     const std::tuple<const char*, const char*, QRect> labels[] = {
         {"lblRound", "Round:", {16, 8, 41, 17}},
         {"lblRoundValue", "1", {64, 8, 177, 17}},

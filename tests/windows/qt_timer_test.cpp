@@ -1,6 +1,6 @@
-// The real-clock timers: ticks on their schedule and never before it, at the shortest and the
-// longest interval, through a suspended process, and the ways a tick may change or end its own
-// timer or another one.
+// The real clock: timers that tick on their schedule and never before it, at the shortest and
+// the longest interval, through a suspended process, and the ways a tick may change or end its
+// own timer or another one; and the clock readings that make every run draw other sequences.
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTest>
@@ -8,7 +8,9 @@
 #include <unistd.h>
 #include <vector>
 
+#include "engine/game.h"
 #include "windows/qt_timer.h"
+#include "windows/system_clock.h"
 
 namespace zarlin {
 
@@ -125,6 +127,20 @@ class QtTimerTest : public QObject {
     QCOMPARE(stopped, 1);
     QCOMPARE(destroyed, 1);
     QVERIFY(!stopping->Enabled());
+  }
+
+  // Two random sources on the system clock, as two runs of the game make them, draw apart.
+  void twoRunsDrawDifferentSequences() {
+    std::vector<ColourNumber> drawn[2];
+    for (auto& sequence : drawn) {
+      RandomSource random(SystemClockReading);
+      for (int i = 0; i < 16; ++i) {
+        random.Reseed();
+        sequence.push_back(ColourForDraw(random.Next(), 6));
+      }
+      QTest::qSleep(2);
+    }
+    QVERIFY(drawn[0] != drawn[1]);
   }
 
   void intervalZeroAndDisabledTimersNeverTick() {
