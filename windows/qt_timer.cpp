@@ -45,10 +45,10 @@ class QtTimer::Wakeup {
  private:
   void Set(int flags, Clock::duration at) {
     const auto seconds = std::chrono::floor<std::chrono::seconds>(at);
-    itimerspec spec{};
-    spec.it_value.tv_sec = static_cast<time_t>(seconds.count());
-    spec.it_value.tv_nsec = static_cast<long>(std::chrono::nanoseconds(at - seconds).count());
-    timerfd_settime(fd_, flags, &spec, nullptr);
+    itimerspec deadline{};
+    deadline.it_value.tv_sec = static_cast<time_t>(seconds.count());
+    deadline.it_value.tv_nsec = static_cast<long>(std::chrono::nanoseconds(at - seconds).count());
+    timerfd_settime(fd_, flags, &deadline, nullptr);
   }
 
   int fd_;
