@@ -25,6 +25,16 @@ watch_new_game() {  # starts a new game and prints the colours its first playbac
   cat "$flashes"
 }
 skips_task_bar() { x_states "$(x_window "$1")" | grep -q _NET_WM_STATE_SKIP_TASKBAR; }
+choose_colours() {  # choose_colours N: sets the number of colours in the options dialog, then OK
+  local options x y
+  main_key alt+g o
+  options=$(x_window "Options for Zarlin")
+  skips_task_bar "Options for Zarlin" || fail "the options dialog has a task-bar entry"
+  eval "$(xwininfo -id "$options" | awk '/Absolute upper-left X/ {print "x=" $NF} /Absolute upper-left Y/ {print "y=" $NF}')"
+  # The option button of N colours, then OK, at their places in the dialog.
+  xdotool mousemove $((x + 56)) $((y + 32 + 16 * ($1 - 2))) click 1 sleep 0.2 mousemove $((x + 316)) $((y + 20)) click 1
+  for _ in $(seq 40); do x_shown "Options for Zarlin" >/dev/null || break; sleep 0.05; done
+}
 expect_active() {  # expect_active NAME WHY
   local id
   id=$(x_window "$1")
@@ -60,12 +70,7 @@ main_key alt+v s
 expect_active Black "6 colours, White closed, Show Current Buttons"
 skips_task_bar White || fail "White came back with a task-bar entry"
 
-main_key alt+g o
-options=$(x_window "Options for Zarlin")
-skips_task_bar "Options for Zarlin" || fail "the options dialog has a task-bar entry"
-eval "$(xwininfo -id "$options" | awk '/Absolute upper-left X/ {print "x=" $NF} /Absolute upper-left Y/ {print "y=" $NF}')"
-xdotool mousemove $((x + 56)) $((y + 80)) click 1 sleep 0.2 mousemove $((x + 316)) $((y + 20)) click 1
-for _ in $(seq 40); do x_shown "Options for Zarlin" >/dev/null || break; sleep 0.05; done
+choose_colours 5
 wmctrl -i -c "$(x_window Yellow)"
 for _ in $(seq 40); do x_shown Yellow >/dev/null || break; sleep 0.05; done
 main_key alt+v s
@@ -74,11 +79,7 @@ expect_active Green "5 colours, Yellow closed, Show Current Buttons"
 echo "after Show Current Buttons with a closed button: Black active with 6 colours, Green with 5"
 
 if [ "$session" = openbox ]; then
-  main_key alt+g o
-  options=$(x_window "Options for Zarlin")
-  eval "$(xwininfo -id "$options" | awk '/Absolute upper-left X/ {print "x=" $NF} /Absolute upper-left Y/ {print "y=" $NF}')"
-  xdotool mousemove $((x + 56)) $((y + 96)) click 1 sleep 0.2 mousemove $((x + 316)) $((y + 20)) click 1
-  for _ in $(seq 40); do x_shown "Options for Zarlin" >/dev/null || break; sleep 0.05; done
+  choose_colours 6
 
   # Copying the flash goes on to round 2, which plays two flashes.
   seen=$(watch_new_game 1200)
