@@ -69,8 +69,9 @@ int main(int argc, char* argv[]) {
   const pid_t child = fork();
   if (child == 0) {
     // The program's output is not ours: a launcher's children must not hold our output open.
-    freopen("/dev/null", "w", stdout);
-    freopen("/dev/null", "w", stderr);
+    if (freopen("/dev/null", "w", stdout) == nullptr || freopen("/dev/null", "w", stderr) == nullptr) {
+      _exit(126);
+    }
     execvp(argv[2], argv + 2);
     _exit(127);
   }

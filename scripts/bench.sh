@@ -5,8 +5,23 @@
 # build-bench/table.md: scripts/bench.sh. Every process it starts ends with it, Ctrl+C included.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-processes() { ps -e --no-headers -o pid,comm | sort; }
-processes_before=$(processes)
+# What this run started that still runs, the bench itself aside: every process it starts carries
+# ZARLIN_BENCH_RUN in its environment, and one that outlived its parent is no longer below us.
+export ZARLIN_BENCH_RUN=$$
+left_running() {
+  local marked
+  marked=$(grep -lsza "^ZARLIN_BENCH_RUN=$$\$" /proc/[0-9]*/environ | cut -d/ -f3 | tr '\n' ' ')
+  ps -e -o pid=,ppid=,comm= | awk -v self=$$ -v marked="$marked" '
+    { parent[$1] = $2; name[$1] = $3 }
+    END {
+      split(marked, pids, " ")
+      for (i in pids) {
+        p = pids[i]; q = p
+        while (q > 1 && q != self) q = parent[q]
+        if (q != self && p in name) printf "%s(%s) ", name[p], p
+      }
+    }'
+}
 scripts/install.sh --bench
 scripts/build.sh build-bench -DCMAKE_BUILD_TYPE=Release -DZARLIN_BENCH=ON >/dev/null
 cmake -S . -B build-bench-spin -G Ninja -DCMAKE_BUILD_TYPE=Release -DZARLIN_BENCH=ON \
@@ -110,5 +125,5 @@ row "engine: instructions for a whole won game" "$instructions" "" "" ""
 x_session_stop
 trap - EXIT
 sleep 0.5
-left=$(comm -13 <(echo "$processes_before") <(processes) | grep -vwE 'ps|sort|bash|comm' || true)
-row "processes left running by the bench" "$(echo -n "$left" | grep -c . || true) $(echo $left)" "" "" "0"
+left=$(left_running)
+row "processes left running by the bench" "$(echo $left | wc -w) $left" "" "" "0"
