@@ -30,8 +30,10 @@ class WindowSlot : public QObject {
 
   // Shows the window modeless and makes it the active one, in front of the others.
   void Show() {
-    ShowInFront();
-    window_->activateWindow();
+    Window& window = Get();
+    window.show();
+    window.raise();
+    window.activateWindow();
   }
   // Shows the window modeless in front of the others, leaving the active window as it is:
   // the window manager does not hand the focus to it either when it maps it.

@@ -66,7 +66,7 @@ class QtTimerTest : public QObject {
     QVERIFY(resumed >= 2900);
     QTest::qWait(55);
     const auto after = std::count_if(ticks.begin(), ticks.end(), [&](qint64 t) { return t >= resumed; });
-    QVERIFY2(after >= 4 && after <= 7, qPrintable(QString::number(after)));
+    QVERIFY2(after >= 2 && after <= 7, qPrintable(QString::number(after)));  // 300 in a burst
   }
 
   // Two timers fall due while the loop is busy; the first tick stops the other, whose wake is
