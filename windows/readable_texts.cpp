@@ -27,6 +27,9 @@ QRect ButtonTextArea(const QAbstractButton& button, QStyle::SubElement contents,
   return button.fontMetrics().boundingRect(box, alignment | Qt::TextShowMnemonic, button.text());
 }
 
+// Where a label, check box, option button, frame or command button draws its text, in its own
+// coordinates, at its present font; labels that wrap do so at word boundaries. An empty
+// rectangle for a control without text.
 QRect OwnTextArea(const QWidget& control) {
   if (const auto* label = qobject_cast<const QLabel*>(&control)) {
     if (label->text().isEmpty()) return {};
@@ -61,7 +64,7 @@ QRect OwnTextArea(const QWidget& control) {
 std::vector<QWidget*> TextControls(QWidget& window) {
   std::vector<QWidget*> controls;
   for (QWidget* child : window.findChildren<QWidget*>()) {
-    if (!TextArea(*child).isEmpty()) controls.push_back(child);
+    if (!OwnTextArea(*child).isEmpty()) controls.push_back(child);
   }
   return controls;
 }
@@ -86,11 +89,6 @@ void SetSize(const std::vector<QWidget*>& controls, QFont font, double pointSize
 }
 
 }  // namespace
-
-QRect TextArea(const QWidget& control) {
-  const QRect own = OwnTextArea(control);
-  return own.isEmpty() ? own : own.translated(control.pos());
-}
 
 void FitTexts(QWidget& window) {
   const std::vector<QWidget*> controls = TextControls(window);

@@ -3,16 +3,9 @@
 // be cut or drawn over another, the window's texts take a smaller size of the same family.
 #pragma once
 
-#include <QRect>
-
 class QWidget;
 
 namespace zarlin {
-
-// Where a label, check box, option button, frame or command button draws its text, in its
-// parent's coordinates, at its present font; wrapped labels wrap at word boundaries. An empty
-// rectangle for a control without text.
-QRect TextArea(const QWidget& control);
 
 // Called once a window's controls stand at their places: keeps the default size where every
 // text lies inside its own rectangle and the window and overlaps no other; otherwise gives the
