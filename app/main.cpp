@@ -4,10 +4,10 @@
 #include "command_line.h"
 #include "engine/random_source.h"
 #include "version_record.h"
-#include "window_system.h"
-#include "windows/main_window.h"
-#include "windows/qt_timer.h"
-#include "windows/system_clock.h"
+#include "desktop/window_system.h"
+#include "main_window.h"
+#include "desktop/qt_timer.h"
+#include "desktop/system_clock.h"
 
 int main(int argc, char* argv[]) {
   if (const auto status = zarlin::ReadCommandLine(argc, argv)) return *status;

@@ -24,11 +24,12 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window.h"
+#include "desktop/qt_timer.h"
 #include "engine/game.h"
-#include "engine/virtual_clock.h"
-#include "windows/main_window.h"
+#include "tests/support/stand_in_windows.h"
+#include "tests/support/virtual_clock.h"
 #include "windows/qt_game_windows.h"
-#include "windows/qt_timer.h"
 
 namespace zarlin::bench {
 
@@ -208,21 +209,11 @@ int Clicks(int count) {
   return 0;
 }
 
-class SilentWindows : public GameWindows {
- public:
-  void ArrangeButtons(std::int16_t) override {}
-  void FlashButton(ColourNumber, std::int32_t) override {}
-  void SetRoundValue(const std::string&) override {}
-  void SetScoreValue(const std::string&) override {}
-  void ShowNotice(Notice) override {}
-  void HideNotice(Notice) override {}
-};
-
 // Kept out of line so that callgrind can count this function alone.
 [[gnu::noinline]] int PlayWholeGame() {
   VirtualClock clock;
   RandomSource random(FixedClock());
-  SilentWindows windows;
+  testing::StandInWindows windows(clock);
   Game game(windows, clock, random);
   game.NewGame();
   while (game.GameRunning()) {

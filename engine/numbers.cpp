@@ -1,6 +1,7 @@
 // Rounding, reading and writing of the game's numbers.
 #include "numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -18,6 +19,26 @@ std::size_t DigitRun(std::string_view text) {
   std::size_t n = 0;
   while (n < text.size() && IsDigit(text[n])) ++n;
   return n;
+}
+
+// Whether a number of the checked shape (digits, an optional fraction and exponent, no sign) is
+// below one in size: its first significant digit stands after the decimal point.
+bool BelowOne(std::string_view number) {
+  const std::size_t whole = DigitRun(number);
+  const std::size_t first = number.find_first_not_of("0.");
+  if (first == std::string_view::npos || !IsDigit(number[first])) return true;  // all zeros
+  // The power of ten of the first significant digit, before the exponent.
+  const auto place = static_cast<std::ptrdiff_t>(whole) - static_cast<std::ptrdiff_t>(first) -
+                     (first < whole ? 1 : 0);
+  const std::size_t e = number.find_first_of("eE");
+  if (e == std::string_view::npos) return place < 0;
+  std::string_view exponent = number.substr(e + 1);
+  const bool down = exponent.front() == '-';
+  if (exponent.front() == '-' || exponent.front() == '+') exponent.remove_prefix(1);
+  // Past a few thousand any exponent takes a double out of range, whatever the digits.
+  std::ptrdiff_t shift = 0;
+  for (char digit : exponent) shift = std::min<std::ptrdiff_t>(shift * 10 + (digit - '0'), 100000);
+  return place + (down ? -shift : shift) < 0;
 }
 
 template <typename Int>
@@ -75,7 +96,10 @@ std::optional<double> ParseDecimal(std::string_view text) {
   double value = 0.0;
   const auto [end, error] =
       std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-  if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
+  // A number too close to zero for a double reads as zero, its nearest; only one too large for
+  // a double is no number the game can use.
+  if (error == std::errc::result_out_of_range && BelowOne(text)) value = 0.0;
+  else if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
     return std::nullopt;
   }
   return negative ? -value : value;

@@ -20,7 +20,7 @@ std::optional<std::int32_t> RoundToMilliseconds(double value);
 
 // Reads a decimal number: surrounding blanks, an optional sign, digits with an optional
 // fraction, an optional exponent, and nothing else. Nothing when the text is not such a number
-// or the number is beyond the range of a double.
+// or the number is too large for a double; one too close to zero for a double reads as zero.
 std::optional<double> ParseDecimal(std::string_view text);
 
 // Writes a number as the options dialog shows a start length: no decimal point when it is

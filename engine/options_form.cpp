@@ -1,6 +1,8 @@
 // Checking and storing the options the player typed.
 #include "options_form.h"
 
+#include <limits>
+
 #include "game.h"
 #include "numbers.h"
 
@@ -28,13 +30,17 @@ std::optional<OptionsBox> StoreOptions(const OptionsForm& form, GameVariables& v
   return std::nullopt;
 }
 
-std::string_view RefusalMessage(OptionsBox box) {
+std::string RefusalMessage(OptionsBox box, const GameConstants& constants) {
+  const std::string blink = std::to_string(constants.BlinkTime);
   switch (box) {
     case OptionsBox::StartLength:
-      return "The start length must be a number from 1 to 128: the colours of the first round.";
+      return "The start length must be a number from 1 to " +
+             std::to_string(constants.MaxSeqIndex + 1) + ": the colours of the first round.";
     case OptionsBox::Delay:
-      return "The delay must be a number of milliseconds from -199 to 2147483447: the pause "
-             "between two flashes, which last 200 milliseconds each.";
+      return "The delay must be a number of milliseconds from " +
+             std::to_string(1 - constants.BlinkTime) + " to " +
+             std::to_string(std::numeric_limits<std::int32_t>::max() - constants.BlinkTime) +
+             ": the pause between two flashes, which last " + blink + " milliseconds each.";
   }
   return {};
 }

@@ -9,78 +9,13 @@
 
 #include "engine/game.h"
 #include "engine/options_form.h"
-#include "engine/virtual_clock.h"
+#include "tests/support/stand_in_windows.h"
+#include "tests/support/virtual_clock.h"
 #include "rules_model.h"
 
 namespace zarlin::fuzz {
 
 namespace {
-
-// The colour windows as the game sees them: a face that a flash darkens until its blink timer
-// ticks, a click that is lost on a dark face, and a window the player may close, which takes
-// its blink timer with it. Every operation the game makes on its windows is written down.
-class ScriptWindows : public GameWindows {
- public:
-  explicit ScriptWindows(VirtualClock& clock) : clock_(clock) {}
-
-  void ArrangeButtons(std::int16_t colourCount) override {
-    operations.push_back("arrange " + std::to_string(colourCount));
-  }
-  void FlashButton(ColourNumber colour, std::int32_t milliseconds) override {
-    operations.push_back("flash " + std::to_string(colour) + " at " + std::to_string(clock_.Now()));
-    if (milliseconds != 200) operations.push_back("for " + std::to_string(milliseconds) + " ms");
-    Button& button = Get(colour);
-    button.dark = true;
-    button.blink->SetInterval(milliseconds);
-    button.blink->SetEnabled(true);
-  }
-  void SetRoundValue(const std::string& caption) override {
-    roundValue = caption;
-    operations.push_back("round " + caption);
-  }
-  void SetScoreValue(const std::string& caption) override {
-    scoreValue = caption;
-    operations.push_back("score " + caption);
-  }
-  void ShowNotice(Notice notice) override {
-    ++(notice == Notice::Win ? wins : gameOvers);
-    operations.push_back(std::string("show ") + (notice == Notice::Win ? "Win" : "GameOver"));
-  }
-  void HideNotice(Notice notice) override {
-    operations.push_back(std::string("hide ") + (notice == Notice::Win ? "Win" : "GameOver"));
-  }
-
-  bool IsDark(ColourNumber colour) { return Get(colour).dark; }
-  void Close(ColourNumber colour) { buttons_[Index(colour)].reset(); }
-
-  std::string roundValue = "1";
-  std::string scoreValue = "0";
-  int wins = 0;
-  int gameOvers = 0;
-  std::vector<std::string> operations;
-
- private:
-  struct Button {
-    bool dark = false;
-    std::unique_ptr<Timer> blink;
-  };
-  static std::size_t Index(ColourNumber colour) { return static_cast<std::size_t>(colour - 1); }
-  Button& Get(ColourNumber colour) {
-    auto& button = buttons_[Index(colour)];
-    if (!button) {
-      button = std::make_unique<Button>();
-      Button* made = button.get();
-      button->blink = clock_.MakeTimer([made] {
-        made->dark = false;
-        made->blink->SetEnabled(false);
-      });
-    }
-    return *button;
-  }
-
-  VirtualClock& clock_;
-  std::array<std::unique_ptr<Button>, 6> buttons_;
-};
 
 class Reader {
  public:
@@ -223,7 +158,7 @@ class Player {
   std::string CompareWithTheRules() {
     if (!mismatch_.empty()) return std::exchange(mismatch_, {}) + ", the rules say otherwise";
     const auto expected = rules_.TakeOperations();
-    const auto done = std::exchange(windows_.operations, {});
+    const auto done = std::exchange(windows_.calls, {});
     if (done != expected) return "the windows got " + Join(done) + ", the rules say " + Join(expected);
     const RulesModel::State& r = rules_.state();
     const GameVariables& v = game_.vars;
@@ -256,7 +191,7 @@ class Player {
 
   VirtualClock clock_;
   RandomSource random_{[] { return std::uint64_t{1}; }};
-  ScriptWindows windows_{clock_};
+  testing::StandInWindows windows_{clock_};
   Game game_{windows_, clock_, random_};
   RandomSource rulesRandom_{[] { return std::uint64_t{1}; }};
   RulesModel rules_{rulesRandom_};

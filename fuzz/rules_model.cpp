@@ -2,7 +2,6 @@
 // and its end, and what the options dialog takes.
 #include "rules_model.h"
 
-#include <cerrno>
 #include <cfenv>
 #include <cmath>
 #include <cstdlib>
@@ -20,9 +19,10 @@ constexpr int LastIndex = 127;
 std::optional<double> Number(const std::string& text) {
   static const std::regex shape(R"(^[ \t]*[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?[ \t]*$)");
   if (!std::regex_match(text, shape)) return std::nullopt;
-  errno = 0;
+  // strtod says ERANGE for a number too close to zero too, and gives its nearest double, which
+  // is the number the player typed; only one too large for a double is none.
   const double value = std::strtod(text.c_str(), nullptr);
-  if (errno == ERANGE || !std::isfinite(value)) return std::nullopt;
+  if (!std::isfinite(value)) return std::nullopt;
   return value;
 }
 
@@ -67,7 +67,8 @@ void RulesModel::Generate() {
 
 void RulesModel::Flash(int colour) {
   if (colour < 1 || colour > 6) return;
-  Say("flash " + std::to_string(colour) + " at " + std::to_string(now_));
+  Say("flash " + std::to_string(colour) + " at " + std::to_string(now_) + " for " +
+      std::to_string(FlashTime) + " ms");
   Arm(blink_[static_cast<std::size_t>(colour)], FlashTime);
 }
 

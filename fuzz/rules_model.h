@@ -29,7 +29,7 @@ class RulesModel {
   // The player closes a colour window, and with it its blink timer.
   void Close(int colour);
 
-  // The window operations since the last call, as "arrange 6", "flash 3 at 400", "round 2",
+  // The window operations since the last call, as "arrange 6", "flash 3 at 400 for 200 ms", "round 2",
   // "score 1", "show GameOver", "hide Win".
   std::vector<std::string> TakeOperations();
 

@@ -4,9 +4,9 @@
 #include <QLabel>
 
 #include "info_texts.h"
-#include "windows/picture_box.h"
-#include "windows/pictures.h"
-#include "windows/twips.h"
+#include "window_parts/picture_box.h"
+#include "window_parts/pictures.h"
+#include "window_parts/twips.h"
 
 namespace zarlin {
 

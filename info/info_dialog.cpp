@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "windows/readable_texts.h"
+#include "window_parts/readable_texts.h"
 
 namespace zarlin {
 

@@ -3,7 +3,7 @@
 
 #include "about_dialogs.h"
 #include "info_dialog.h"
-#include "windows/window_slot.h"
+#include "window_parts/window_slot.h"
 
 namespace zarlin {
 

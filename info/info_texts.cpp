@@ -2,7 +2,7 @@
 // The addresses are placeholders on domains reserved for examples.
 #include "info_texts.h"
 
-#include "windows/twips.h"
+#include "window_parts/twips.h"
 
 namespace zarlin {
 

@@ -11,9 +11,9 @@
 #include <QToolTip>
 
 #include "engine/numbers.h"
-#include "windows/readable_texts.h"
-#include "windows/task_bar.h"
-#include "windows/twips.h"
+#include "window_parts/readable_texts.h"
+#include "desktop/task_bar.h"
+#include "window_parts/twips.h"
 
 namespace zarlin {
 
@@ -81,12 +81,11 @@ OptionsDialog::OptionsDialog(GameVariables& vars, const GameConstants& constants
   Form_Load();
 }
 
-QRadioButton* OptionsDialog::addColourCount(int count, QRect rect) {
+void OptionsDialog::addColourCount(int count, QRect rect) {
   const QByteArray name = "rbn" + QByteArray::number(count) + "Colors";
   auto* button = Place(new QRadioButton(QString::number(count), this), name.constData(), rect);
   rbnColors_[static_cast<std::size_t>(count - FirstCount)] = button;
   connect(button, &QRadioButton::toggled, this, &OptionsDialog::keepFocusOnTheSelectedCount);
-  return button;
 }
 
 // Of the option buttons only the selected one takes the focus from the Tab key.
@@ -114,7 +113,6 @@ void OptionsDialog::Form_Load() {
     txtDelay_->setText(QString::fromStdString(std::get<std::string>(vars_.Delay)));
   }
   txtStartLen_->setText(QString::fromStdString(FormatNumber(vars_.StartLastIndex + 1)));
-  show();
 }
 
 void OptionsDialog::optOK_Click() {
@@ -148,8 +146,7 @@ void OptionsDialog::keyPressEvent(QKeyEvent* event) {
 // Nothing was stored: the box that stands in the way gets the focus and says what it takes.
 void OptionsDialog::refuse(OptionsBox box) {
   QLineEdit* text = box == OptionsBox::StartLength ? txtStartLen_ : txtDelay_;
-  const std::string_view said = RefusalMessage(box);
-  const QString message = QString::fromUtf8(said.data(), static_cast<qsizetype>(said.size()));
+  const QString message = QString::fromStdString(RefusalMessage(box, constants_));
   text->setToolTip(message);
   text->setAccessibleDescription(message);
   text->setFocus(Qt::OtherFocusReason);

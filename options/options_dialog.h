@@ -1,6 +1,7 @@
 // Options for Zarlin: the dialog in which the player sets the number of colours, the pattern
 // mode, the start length and the playback delay. It holds no copy of the settings: between
-// opening and OK the values live only in its controls.
+// opening and OK the values live only in its controls. It is made hidden, filled from the
+// settings; Game > Options shows it.
 #pragma once
 
 #include <QWidget>
@@ -30,7 +31,7 @@ class OptionsDialog : public QWidget {
   void optOK_Click();
   void optCancel_Click();
   void refuse(OptionsBox box);
-  QRadioButton* addColourCount(int count, QRect rect);
+  void addColourCount(int count, QRect rect);
   void keepFocusOnTheSelectedCount();
 
   GameVariables& vars_;

@@ -29,7 +29,7 @@ x_pids+=($!)
 main=$(x_window Zarlin)
 
 # A game: the main window.
-"$watch_flashes" 900 > "$XDG_RUNTIME_DIR/first" &
+"$watch_flashes" 1 > "$XDG_RUNTIME_DIR/first" &
 keys ctrl+n
 wait $!
 shoot Zarlin main
@@ -49,7 +49,7 @@ xdotool mousemove $((x + 240)) $((y + 52)) click --repeat 3 1 type "128"
 xdotool mousemove $((x + 240)) $((y + 84)) click --repeat 3 1 type "60"
 xdotool mousemove $((x + 316)) $((y + 20)) click 1
 sleep 0.3
-"$watch_flashes" 34500 > "$XDG_RUNTIME_DIR/sequence" &
+"$watch_flashes" 128 > "$XDG_RUNTIME_DIR/sequence" &
 keys ctrl+n
 # The six buttons while one flashes: most of the time during this playback, one does.
 sleep 3

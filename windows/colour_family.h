@@ -5,7 +5,7 @@
 #include <array>
 
 #include "engine/colour.h"
-#include "twips.h"
+#include "window_parts/twips.h"
 
 namespace zarlin {
 

@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "picture_box.h"
-#include "pictures.h"
-#include "task_bar.h"
+#include "window_parts/picture_box.h"
+#include "window_parts/pictures.h"
+#include "desktop/task_bar.h"
 
 namespace zarlin {
 

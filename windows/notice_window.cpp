@@ -3,8 +3,8 @@
 
 #include <QLabel>
 
-#include "readable_texts.h"
-#include "twips.h"
+#include "window_parts/readable_texts.h"
+#include "window_parts/twips.h"
 
 namespace zarlin {
 

@@ -9,7 +9,7 @@
 #include "colour_window.h"
 #include "engine/game_windows.h"
 #include "notice_window.h"
-#include "window_slot.h"
+#include "window_parts/window_slot.h"
 
 class QLabel;
 

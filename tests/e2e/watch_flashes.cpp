@@ -1,5 +1,7 @@
 // Watches the six colour buttons on an X screen and prints, one word each, the colours whose
-// face turns dark grey, in the order they do: "watch_flashes 2500" watches for 2.5 seconds.
+// face turns dark grey, in the order they do: "watch_flashes 3" waits for three flashes, then
+// watches a little longer for any that should not come. It gives up, with status 1, when the
+// flashes have not come in half a minute, so that a slow machine only makes it wait longer.
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
@@ -23,20 +25,27 @@ constexpr Button Buttons[] = {{"White", {270, 247}}, {"Yellow", {215, 247}},
 
 int main(int argc, char* argv[]) {
   QGuiApplication app(argc, argv);
-  const int duration = argc > 1 ? QString(argv[1]).toInt() : 2000;
+  const int wanted = argc > 1 ? QString(argv[1]).toInt() : 1;
+  constexpr qint64 GiveUp = 30'000;
+  constexpr qint64 Afterwards = 600;  // longer than a playback interval at the start-up delay
   QScreen* screen = QGuiApplication::primaryScreen();
   bool dark[6] = {};
+  int seen = 0;
   QElapsedTimer clock;
   clock.start();
-  while (clock.elapsed() < duration) {
+  qint64 until = GiveUp;
+  while (clock.elapsed() < until) {
     const QImage shot = screen->grabWindow(0, 130, 150, 170, 130).toImage();
     for (int i = 0; i < 6; ++i) {
       const bool nowDark = shot.pixelColor(Buttons[i].centre - QPoint(130, 150)) == QColor(0x80, 0x80, 0x80);
-      if (nowDark && !dark[i]) std::printf("%s\n", Buttons[i].name);
+      if (nowDark && !dark[i]) {
+        std::printf("%s\n", Buttons[i].name);
+        if (++seen == wanted) until = clock.elapsed() + Afterwards;
+      }
       dark[i] = nowDark;
     }
     std::fflush(stdout);
     QThread::msleep(10);
   }
-  return 0;
+  return seen >= wanted ? 0 : 1;
 }

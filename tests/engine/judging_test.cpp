@@ -19,8 +19,8 @@ TEST(JudgePress, RightClickScoresThenLastOfTheRoundCountsTheRoundThenStartsTheNe
   rig.ClickExpected();
   EXPECT_EQ(rig.game.vars.InputIndex, 1);
   rig.ClickExpected();
-  const std::string flash0 = "flash " + std::to_string(rig.game.vars.Sequence[0]);
-  const std::string flash1 = "flash " + std::to_string(rig.game.vars.Sequence[1]);
+  const std::string flash0 = "flash " + std::to_string(rig.game.vars.Sequence[0]) + " at 1200 for 200 ms";
+  const std::string flash1 = "flash " + std::to_string(rig.game.vars.Sequence[1]) + " at 1200 for 200 ms";
   EXPECT_EQ(rig.windows.calls,
             (Calls{flash0, "score 1", flash1, "score 2", "round 2", "arrange 6"}));
   EXPECT_EQ(rig.game.vars.SeqLastIndex, 2);

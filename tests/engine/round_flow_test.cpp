@@ -136,7 +136,7 @@ TEST(RoundFlow, PlaybackIntervalFromEveryKindOfDelay) {
 TEST(RoundFlow, FlashColourPassesOnlyColourNumbers) {
   GameRig rig;
   for (int colour : {0, 1, 6, 7, -1}) rig.game.FlashColour(static_cast<ColourNumber>(colour), 200);
-  EXPECT_EQ(rig.windows.calls, (Calls{"flash 1", "flash 6"}));
+  EXPECT_EQ(rig.windows.calls, (Calls{"flash 1 at 0 for 200 ms", "flash 6 at 0 for 200 ms"}));
 }
 
 }  // namespace

@@ -1,19 +1,19 @@
-// A whole game in virtual time: the engine with a recording fake of its windows, virtual-time
+// A whole game in virtual time: the engine with the stand-in for its windows, virtual-time
 // timers and a random source whose clock always reads the same, so every run draws alike.
 #pragma once
 
 #include <cstddef>
 
 #include "engine/game.h"
-#include "engine/virtual_clock.h"
-#include "recording_windows.h"
+#include "tests/support/stand_in_windows.h"
+#include "tests/support/virtual_clock.h"
 
 namespace zarlin::testing {
 
 struct GameRig {
   VirtualClock clock;
   RandomSource random{[] { return std::uint64_t{20261208}; }};
-  RecordingWindows windows{clock};
+  StandInWindows windows{clock};
   Game game{windows, clock, random};
 
   ColourNumber Expected() const {

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QTest>
 
-#include "engine/virtual_clock.h"
-#include "windows/main_window.h"
+#include "tests/support/virtual_clock.h"
+#include "app/main_window.h"
 #include "windows/qt_game_windows.h"
 
 namespace zarlin::testing {

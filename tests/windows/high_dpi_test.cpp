@@ -12,7 +12,7 @@
 #include <QTest>
 
 #include "support/window_rig.h"
-#include "windows/picture_box.h"
+#include "window_parts/picture_box.h"
 
 namespace zarlin::testing {
 

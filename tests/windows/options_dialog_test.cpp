@@ -40,6 +40,8 @@ class OptionsDialogTest : public QObject {
  private slots:
   void opensWithTheDesignAndTheStartUpSettings() {
     Rig rig;
+    QVERIFY(OptionsDialog(rig.game().vars, rig.game().constants).isHidden());
+    QVERIFY(rig.main.optionsDialog().Existing() == nullptr);
     OptionsDialog* dialog = rig.open();
     QVERIFY(dialog != nullptr && dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QString("Options for Zarlin"));
@@ -186,7 +188,9 @@ class OptionsDialogTest : public QObject {
     auto* box = rig.control<QLineEdit>(qPrintable(refused));
     QCOMPARE(QApplication::focusWidget(), box);
     QCOMPARE(box->selectedText(), box->text());
-    QVERIFY(box->toolTip().contains("must be a number"));
+    // The limits that a 128-colour store and 200 ms flashes set.
+    QVERIFY(box->toolTip().contains(refused == "txtStartLen" ? "must be a number from 1 to 128:"
+                                                             : "from -199 to 2147483447:"));
     QCOMPARE(box->accessibleDescription(), box->toolTip());
   }
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <map>
 
-#include "timer.h"
+#include "engine/timer.h"
 
 namespace zarlin {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/virtual_clock.h"
+#include "tests/support/virtual_clock.h"
 
 namespace zarlin {
 namespace {

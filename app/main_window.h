@@ -11,7 +11,7 @@
 #include "engine/timer.h"
 #include "info/info_dialogs.h"
 #include "options/options_dialog.h"
-#include "window_slot.h"
+#include "window_parts/window_slot.h"
 
 class QLabel;
 class QMenu;

@@ -7,10 +7,10 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include "colour_family.h"
-#include "qt_game_windows.h"
-#include "readable_texts.h"
-#include "twips.h"
+#include "windows/colour_family.h"
+#include "windows/qt_game_windows.h"
+#include "window_parts/readable_texts.h"
+#include "window_parts/twips.h"
 
 namespace zarlin {
 
@@ -113,9 +113,9 @@ void MainWindow::F_Exit_Click() { QCoreApplication::exit(0); }
 
 void MainWindow::V_ShowCurrent_Click() { windows_->ArrangeButtons(game_->vars.ColourCount); }
 
-// The dialog fills itself from the settings and shows itself; while it is open, this does nothing.
+// The dialog is made afresh, filled from the settings; while it is open, this does nothing.
 void MainWindow::G_Options_Click() {
-  if (options_.Existing() == nullptr) options_.Get();
+  if (options_.Existing() == nullptr) options_.Show();
 }
 
 // Form_Unload: closing the main window ends the program at once, whatever else is open.
