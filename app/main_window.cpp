@@ -45,6 +45,7 @@ void MainWindow::Form_Load(TimerFactory& timers, RandomSource& random) {
   windows_ = std::make_unique<QtGameWindows>(*lblRoundValue_, *lblScoreValue_, timers);
   game_ = std::make_unique<Game>(*windows_, timers, random);
   windows_->CreateColourWindows(*game_);
+  windows_->AnswerColourKeys(*this);
   info_.Create();
   windows_->CreateNotices();
 

@@ -31,6 +31,7 @@ ColourWindow::ColourWindow(const ColourDesign& design, Game& game, TimerFactory&
   picColour_->setObjectName(QString("pic") + design.name);
   picColour_->setGeometry(QRect(QPoint(0, 0), FaceSize));
   picColour_->setAccessibleName(design.name);
+  picColour_->setAccessibleDescription(QString("Key %1").arg(design.number));
   picDarkGrey_->setObjectName("picDarkGrey");
   picDarkGrey_->setPixmap(Picture("dark_grey_face.xpm"));
   picDarkGrey_->setGeometry(QRect(QPoint(0, 0), FaceSize));
@@ -57,6 +58,10 @@ void ColourWindow::Flash(std::int32_t milliseconds) {
 }
 
 bool ColourWindow::IsDark() const { return picDarkGrey_->isVisibleTo(this); }
+
+void ColourWindow::PressFace() {
+  if (!IsDark()) picColour_->click();
+}
 
 void ColourWindow::picColour_Click() {
   game_.FlashColour(number_, game_.constants.BlinkTime);

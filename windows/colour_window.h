@@ -26,6 +26,8 @@ class ColourWindow : public QWidget {
   // The window's part of FlashColour: dark face in place of the colour face, blink timer armed.
   void Flash(std::int32_t milliseconds);
   bool IsDark() const;
+  // What a click on the face does at this moment: flashed and judged, or nothing while dark.
+  void PressFace();
 
  private:
   void picColour_Click();

@@ -39,7 +39,9 @@ QtGameWindows::QtGameWindows(QLabel& lblRoundValue, QLabel& lblScoreValue, Timer
   for (const ColourDesign& design : ColourFamily) {
     colourWindows_[static_cast<std::size_t>(design.number - FirstColour)] =
         std::make_unique<WindowSlot<ColourWindow>>([this, &design] {
-          return std::make_unique<ColourWindow>(design, *game_, timers_);
+          auto window = std::make_unique<ColourWindow>(design, *game_, timers_);
+          colourKeys_.Watch(*window);
+          return window;
         });
   }
 }
@@ -65,6 +67,12 @@ WindowSlot<NoticeWindow>& QtGameWindows::NoticeSlot(Notice notice) {
 }
 
 void QtGameWindows::ShowColourWindow(ColourNumber colour) { ColourSlot(colour).Show(); }
+
+// A window the player closed is not made again: a click could not reach it either.
+void QtGameWindows::PressColourKey(ColourNumber colour) {
+  ColourWindow* window = ColourSlot(colour).Existing();
+  if (window != nullptr && window->isVisible()) window->PressFace();
+}
 
 // All six are hidden, then those taking part shown in their order. A window shown again within
 // the same handler is left on the screen rather than hidden first: on X11 an unmap followed at

@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 
+#include "colour_keys.h"
 #include "colour_window.h"
 #include "engine/game_windows.h"
 #include "notice_window.h"
@@ -27,6 +28,10 @@ class QtGameWindows : public GameWindows {
 
   // A View colour command: shows that one window whatever takes part in the game.
   void ShowColourWindow(ColourNumber colour);
+  // A colour key: a click on that colour's face, where the window is on the screen.
+  void PressColourKey(ColourNumber colour);
+  // Lets the colour keys press the buttons while this window is active too.
+  void AnswerColourKeys(QWidget& window) { colourKeys_.Watch(window); }
 
   WindowSlot<ColourWindow>& ColourSlot(ColourNumber colour);
   WindowSlot<NoticeWindow>& NoticeSlot(Notice notice);
@@ -46,6 +51,7 @@ class QtGameWindows : public GameWindows {
   std::array<std::unique_ptr<WindowSlot<ColourWindow>>, 6> colourWindows_;
   WindowSlot<NoticeWindow> gameOver_;
   WindowSlot<NoticeWindow> win_;
+  ColourKeys colourKeys_{[this](ColourNumber colour) { PressColourKey(colour); }};
 };
 
 }  // namespace zarlin

@@ -94,6 +94,27 @@ if [ "$session" = openbox ]; then
   ! x_shown "Game Over" >/dev/null || fail "a right click ended the game"
   echo "round 1 flashed $seen, round 2 $(echo $round2)"
 
+  # Two rounds played with the keys alone, each colour by its number, in whichever game window
+  # is active (Black, the last one shown).
+  number_of() { case $1 in White) echo 1 ;; Yellow) echo 2 ;; Red) echo 3 ;; Green) echo 4 ;; Blue) echo 5 ;; Black) echo 6 ;; esac; }
+  press_keys() { local colour; for colour in "$@"; do xdotool key "$(number_of "$colour")"; sleep 0.3; done; }
+  seen=$(watch_new_game)
+  "$watch_flashes" 3 > "$flashes" & watcher=$!
+  sleep 0.1
+  press_keys $seen
+  wait "$watcher" || true
+  set -- $(cat "$flashes")
+  [ $# -eq 3 ] && [ "$1" = "$seen" ] || fail "after the key of $seen the buttons flashed '$*', not $seen and two more"
+  round2="$2 $3"
+  "$watch_flashes" 5 > "$flashes" & watcher=$!
+  sleep 0.1
+  press_keys $round2
+  wait "$watcher" || true
+  set -- $(cat "$flashes")
+  [ "$1 $2" = "$round2" ] && [ $# -eq 5 ] || fail "after the keys of $round2 the buttons flashed '$*', not those two and the three of round 3"
+  ! x_shown "Game Over" >/dev/null || fail "the keys of the right colours ended the game"
+  echo "with the keys alone: round 1 $seen, round 2 $round2, round 3 $3 $4 $5"
+
   # A wrong click ends the game with the game-over notice, which has a task-bar entry.
   seen=$(watch_new_game)
   [ "$(echo "$seen" | wc -w)" -eq 1 ] || fail "the new game flashed '$seen', not one colour"

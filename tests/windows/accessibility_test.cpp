@@ -1,4 +1,5 @@
 // What a screen reader finds in each window: every control's role and name.
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QTest>
 
@@ -28,13 +29,19 @@ class AccessibilityTest : public QObject {
   }
 
  private slots:
+  // Each face is a button named by its colour, whose description names the key that presses it.
   void colourFacesAreButtonsNamedByTheirColour() {
     WindowRig rig;
-    for (ColourNumber colour = White; colour <= Black; ++colour) {
+    const std::pair<ColourNumber, QString> keys[] = {{White, "Key 1"}, {Yellow, "Key 2"},
+                                                     {Red, "Key 3"},   {Green, "Key 4"},
+                                                     {Blue, "Key 5"},  {Black, "Key 6"}};
+    for (const auto& [colour, key] : keys) {
       ColourWindow* window = rig.colourWindow(colour);
       window->show();
       QVERIFY2(Tree(window).contains(Entry(QAccessible::Button, window->objectName())),
                qPrintable(Tree(window).join(", ")));
+      auto* face = QAccessible::queryAccessibleInterface(window->findChild<QAbstractButton*>());
+      QCOMPARE(face->text(QAccessible::Description), key);
     }
   }
 

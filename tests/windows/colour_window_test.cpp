@@ -1,5 +1,7 @@
 // The colour buttons: their faces, flashes and clicks, where they stand, and how they come back
 // after the player closes them.
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -101,6 +103,80 @@ class ColourWindowTest : public QObject {
     rig.click(flashing);
     QCOMPARE(rig.game().vars.Score, 0);
     QVERIFY(!rig.notice(Notice::GameOver)->isVisible());
+  }
+
+  // The keys 1 to 6 press White, Yellow, Red, Green, Blue and Black, as a click on that face
+  // would at that moment, wherever the main window or a colour window is active.
+  void keysPressTheButtonsOfTheirNumbers_data() {
+    QTest::addColumn<QString>("to");        // the window or box that has the key
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("before");    // what the player did first
+    QTest::addColumn<QString>("pressed");   // the button flashed and judged right, if any
+    const char* names[] = {"White", "Yellow", "Red", "Green", "Blue", "Black"};
+    for (int n = 1; n <= 6; ++n) {
+      QTest::addRow("%d", n) << "Main" << Qt::Key_0 + n << 0 << "" << names[n - 1];
+    }
+    QTest::newRow("keypad 3") << "Main" << int(Qt::Key_3) << int(Qt::KeypadModifier) << "" << "Red";
+    QTest::newRow("6 in White") << "White" << int(Qt::Key_6) << 0 << "" << "Black";
+    QTest::newRow("held 2") << "Yellow" << int(Qt::Key_2) << 0 << "hold" << "Yellow";
+    QTest::newRow("closed") << "Main" << int(Qt::Key_3) << 0 << "close Red" << "";
+    QTest::newRow("dark") << "Main" << int(Qt::Key_4) << 0 << "flash Green" << "";
+    QTest::newRow("not taking part") << "Main" << int(Qt::Key_6) << 0 << "5 colours" << "";
+    QTest::newRow("shown by View") << "Main" << int(Qt::Key_6) << 0 << "5 colours, V_Black" << "Black";
+    QTest::newRow("Ctrl") << "Main" << int(Qt::Key_1) << int(Qt::ControlModifier) << "" << "";
+    QTest::newRow("Alt") << "Blue" << int(Qt::Key_5) << int(Qt::AltModifier) << "" << "";
+    QTest::newRow("options box") << "txtDelay" << int(Qt::Key_5) << 0 << "" << "";
+  }
+  void keysPressTheButtonsOfTheirNumbers() {
+    QFETCH(QString, to);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, before);
+    QFETCH(QString, pressed);
+    WindowRig rig;
+    if (before.startsWith("5 colours")) rig.game().vars.ColourCount = 5;
+    rig.game().NewGame();
+    if (before.endsWith("V_Black")) rig.trigger("V_Black");
+    if (before == "flash Green") rig.game().FlashColour(Green, 200);
+    if (before == "close Red") {
+      QSignalSpy destroyed(rig.colourWindow(Red), &QObject::destroyed);
+      rig.colourWindow(Red)->close();
+      QVERIFY(destroyed.wait(1000));
+    }
+    ColourWindow* target = nullptr;
+    for (ColourNumber colour = White; colour <= Black; ++colour) {
+      if (rig.colourWindow(colour) && rig.colourWindow(colour)->objectName() == pressed) {
+        target = rig.colourWindow(colour);
+        rig.game().vars.Sequence[0] = colour;
+      }
+    }
+    QWidget* receiver = to == "Main" ? static_cast<QWidget*>(&rig.main) : nullptr;
+    for (ColourNumber colour = White; colour <= Black; ++colour) {
+      if (rig.colourWindow(colour) && rig.colourWindow(colour)->objectName() == to) receiver = rig.colourWindow(colour);
+    }
+    if (to == "txtDelay") {
+      rig.trigger("G_Options");
+      receiver = rig.main.optionsDialog().Existing()->findChild<QLineEdit*>("txtDelay");
+    }
+    QTest::keyClick(receiver, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    if (before == "hold") {
+      // The repeats of a held key come after its face has turned back to its colour.
+      for (int repeat = 0; repeat < 3; ++repeat) {
+        rig.clock.Advance(250);
+        QKeyEvent held(QEvent::KeyPress, key, Qt::NoModifier, QString::number(key - Qt::Key_0), true);
+        QApplication::sendEvent(receiver, &held);
+      }
+    }
+    QCOMPARE(rig.game().vars.Score, pressed.isEmpty() ? 0 : 1);
+    QVERIFY(!rig.notice(Notice::GameOver)->isVisible());
+    if (target != nullptr && before != "hold") QVERIFY(target->IsDark());
+    for (ColourNumber colour = White; colour <= Black; ++colour) {
+      if (pressed.isEmpty() && before != "flash Green" && rig.colourWindow(colour)) {
+        QVERIFY(!rig.colourWindow(colour)->IsDark());
+      }
+    }
+    if (to == "txtDelay") QCOMPARE(qobject_cast<QLineEdit*>(receiver)->text(), QString("2005"));
   }
 
   void aButtonShownFromTheViewMenuThatTakesNoPartIsWrong() {
