@@ -5,8 +5,8 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
 
+#include "desktop/primary_screen.h"
 #include "windows/colour_family.h"
 #include "windows/qt_game_windows.h"
 #include "window_parts/readable_texts.h"
@@ -50,8 +50,8 @@ void MainWindow::Form_Load(TimerFactory& timers, RandomSource& random) {
   windows_->CreateNotices();
 
   resize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
-  if (const QScreen* screen = this->screen()) {
-    move(screen->availableGeometry().center() - rect().center());
+  if (const QRect screen = PrimaryScreenArea(); !screen.isEmpty()) {
+    move(screen.center() - rect().center());
   }
 }
 

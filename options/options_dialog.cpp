@@ -12,7 +12,7 @@
 
 #include "engine/numbers.h"
 #include "window_parts/readable_texts.h"
-#include "desktop/task_bar.h"
+#include "desktop/window_manager_hints.h"
 #include "window_parts/twips.h"
 
 namespace zarlin {
@@ -48,7 +48,7 @@ OptionsDialog::OptionsDialog(GameVariables& vars, const GameConstants& constants
   setObjectName("Options");
   setWindowTitle("Options for Zarlin");
   setFixedSize(TwipsSize(5580, 1890));
-  KeepOffTheTaskBar(*this);
+  StandAlone(*this);
 
   // The frame only draws the box: the option buttons belong to the dialog, above the frame.
   Place(new QGroupBox("Number Of Colors", this), "frmNoColors", TwipsRect(240, 120, 1455, 1575));

@@ -10,7 +10,7 @@ packages=(
   libgtest-dev
   libxcb1-dev
   xvfb xauth openbox xdotool x11-utils wmctrl imagemagick
-  mutter xwayland dbus qt6-wayland
+  mutter kwin-wayland xwayland dbus qt6-wayland x11-xserver-utils
   fonts-dejavu-core fonts-cantarell fonts-noto-core fonts-liberation2
   desktop-file-utils appstream lintian man-db
 )

@@ -1,13 +1,12 @@
 // The colour button windows: their faces, their flash and their click.
 #include "colour_window.h"
 
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 
 #include "window_parts/picture_box.h"
 #include "window_parts/pictures.h"
-#include "desktop/task_bar.h"
+#include "desktop/primary_screen.h"
+#include "desktop/window_manager_hints.h"
 
 namespace zarlin {
 
@@ -42,10 +41,9 @@ ColourWindow::ColourWindow(const ColourDesign& design, Game& game, TimerFactory&
   tmrBlink_->SetInterval(UnusedBlinkInterval);
   tmrBlink_->SetEnabled(false);
 
-  const QPoint screenOrigin = QGuiApplication::primaryScreen()->geometry().topLeft();
-  setGeometry(QRect(screenOrigin + design.position, FaceSize));
+  setGeometry(QRect(PrimaryScreenOrigin() + design.position, FaceSize));
   setFixedSize(FaceSize);
-  KeepOffTheTaskBar(*this);
+  StandAlone(*this);
 }
 
 ColourWindow::~ColourWindow() = default;

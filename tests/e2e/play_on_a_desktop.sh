@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Plays the real program on a desktop, as a player would: play_on_a_desktop.sh SESSION ZARLIN
-# WATCH_FLASHES. SESSION is openbox (on Xvfb) or mutter (GNOME's compositor, headless, where the
-# program starts as in a Wayland session). Under mutter the screen cannot be read back, so the
-# game is played by its flashes under openbox only; the places of the windows, their task-bar
-# state and the active window are checked under both.
+# WATCH_FLASHES. SESSION is openbox (on Xvfb), mutter (GNOME's compositor, headless, where the
+# program starts as in a Wayland session), mutter_two_monitors (the same on two monitors side by
+# side, the primary on the right) or kwin (KDE's compositor, headless). Only Xvfb's screen can be
+# read back, so the game is played by its flashes under openbox only; under every session the
+# places of the windows on the primary monitor, their task-bar state, the active window, and
+# that no window demands attention are checked.
 set -euo pipefail
 session=$1
 zarlin=$2
@@ -25,6 +27,13 @@ watch_new_game() {  # starts a new game and prints the colours its first playbac
   cat "$flashes"
 }
 skips_task_bar() { x_states "$(x_window "$1")" | grep -q _NET_WM_STATE_SKIP_TASKBAR; }
+no_button_calls_for_attention() {  # no_button_calls_for_attention WHEN
+  local colour id
+  for colour in White Yellow Red Green Blue Black; do
+    id=$(x_shown "$colour") || continue
+    ! x_states "$id" | grep -q _NET_WM_STATE_DEMANDS_ATTENTION || fail "$1: $colour demands attention"
+  done
+}
 choose_colours() {  # choose_colours N: sets the number of colours in the options dialog, then OK
   local options x y
   main_key alt+g o
@@ -49,18 +58,42 @@ zarlin_pid=$!
 x_pids+=("$zarlin_pid")
 main=$(x_window Zarlin) || fail "the main window did not appear"
 
-# New Game shows the six buttons with their client areas at their places, off the task bar,
-# Black active.
+client_area() {  # client_area ID: "X Y WIDTH HEIGHT" on the whole desktop
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+                           /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
+}
+read -r origin_x origin_y width height < <(x_primary_monitor)
+
+# The main window stands at the centre of the primary monitor, give or take its frame.
+read -r x y w h < <(client_area "$main")
+off_x=$((x + w / 2 - origin_x - width / 2)) off_y=$((y + h / 2 - origin_y - height / 2))
+[ ${off_x#-} -le 40 ] && [ ${off_y#-} -le 60 ] ||
+  fail "the main window's centre is $off_x $off_y pixels off the primary monitor's"
+
+# New Game shows the six buttons with their client areas at their places on the primary
+# monitor, off the task bar, none calling for attention, Black active.
 if [ "$session" = openbox ]; then seen=$(watch_new_game); else main_key ctrl+n; fi
 for place in "White 246 223" "Yellow 191 223" "Red 136 223" "Green 136 152" "Blue 191 152" "Black 245 152"; do
   set -- $place
   id=$(x_window "$1") || fail "no window titled $1 after New Game"
-  at=$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')
-  [ "$at" = "$2 $3" ] || fail "$1 stands at $at, not at $2 $3"
+  at=$(client_area "$id" | cut -d' ' -f1,2)
+  [ "$at" = "$((origin_x + $2)) $((origin_y + $3))" ] || fail "$1 stands at $at, not at $((origin_x + $2)) $((origin_y + $3))"
   skips_task_bar "$1" || fail "$1 has a task-bar entry"
 done
 expect_active Black "after New Game"
-echo "the six buttons at their places, off the task bar, Black active"
+sleep 0.5  # time for the window manager to mark a button, were it to
+no_button_calls_for_attention "after New Game"
+echo "the main window centred and the six buttons at their places on the primary monitor, off the task bar, none calling for attention, Black active"
+
+# The buttons belong to no window: they stay on the screen while another program is active.
+x_start xmessage -name other "another program" 2>/dev/null
+xdotool windowactivate --sync "$(x_window other)"
+sleep 0.5
+for colour in White Yellow Red Green Blue Black; do
+  x_shown "$colour" >/dev/null || fail "$colour left the screen while another program was active"
+done
+kill "${x_pids[-1]}"
+echo "the six buttons stay while another program is active"
 
 # Show Current Buttons brings a closed button back, and the last one shown is active: Black
 # with 6 colours, Green with 5.
@@ -69,6 +102,8 @@ for _ in $(seq 40); do x_shown White >/dev/null || break; sleep 0.05; done
 main_key alt+v s
 expect_active Black "6 colours, White closed, Show Current Buttons"
 skips_task_bar White || fail "White came back with a task-bar entry"
+sleep 0.5
+no_button_calls_for_attention "White closed, Show Current Buttons"
 
 choose_colours 5
 wmctrl -i -c "$(x_window Yellow)"
@@ -92,6 +127,7 @@ if [ "$session" = openbox ]; then
   # The click's own flash, then the two flashes of round 2.
   [ "$(echo "$round2" | wc -w)" -eq 3 ] || fail "after a right click the buttons flashed '$(echo $round2)', not the click and two more"
   ! x_shown "Game Over" >/dev/null || fail "a right click ended the game"
+  no_button_calls_for_attention "round 2"
   echo "round 1 flashed $seen, round 2 $(echo $round2)"
 
   # Two rounds played with the keys alone, each colour by its number, in whichever game window
