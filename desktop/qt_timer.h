@@ -16,8 +16,17 @@ class QtTimerFactory : public TimerFactory {
 
 // Ticks are kept on a schedule counted from the moment the timer was started, tick k due k
 // intervals later, so they do not drift however long a playback runs. On Linux the kernel wakes
-// the event loop at the due moment itself; elsewhere (or built with ZARLIN_SPIN_TIMER) a precise
-// QTimer wakes it a millisecond early and the timer waits out the rest on the clock.
+// the event loop at the due moment itself; elsewhere, where the kernel gives no timer, or built
+// with ZARLIN_SPIN_TIMER, a precise QTimer wakes it a millisecond early and the timer waits out
+// the rest on the clock.
+// Wakes the event loop at a given moment, once.
+class Wakeup {
+ public:
+  virtual ~Wakeup() = default;
+  virtual void At(std::chrono::steady_clock::time_point due) = 0;
+  virtual void Cancel() = 0;
+};
+
 class QtTimer : public Timer {
  public:
   explicit QtTimer(std::function<void()> onTick);
@@ -30,7 +39,6 @@ class QtTimer : public Timer {
 
  private:
   using Clock = std::chrono::steady_clock;
-  class Wakeup;  // wakes the event loop at a given moment, once
 
   void Restart();
   void Wake();

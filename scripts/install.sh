@@ -12,7 +12,7 @@ packages=(
   xvfb xauth openbox xdotool x11-utils wmctrl imagemagick
   mutter kwin-wayland xwayland dbus qt6-wayland x11-xserver-utils
   fonts-dejavu-core fonts-cantarell fonts-noto-core fonts-liberation2
-  desktop-file-utils appstream lintian man-db
+  desktop-file-utils appstream lintian man-db devscripts
 )
 for option in "$@"; do
   case $option in

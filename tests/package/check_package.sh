@@ -46,7 +46,10 @@ appstreamcli validate --no-net --pedantic "$metainfo" >/dev/null ||
 
 # What the launcher and the metadata name is there, spelt as installed.
 exec=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
-[ -x "$root/usr/games/$exec" ] || fail "the launcher runs '$exec', which the package does not install in /usr/games"
+[ "$exec" = /usr/games/zarlin ] && [ -x "$root$exec" ] || fail "the launcher runs '$exec', not the installed /usr/games/zarlin"
+cmake --install "$build" --prefix "$out/home" >/dev/null
+grep -qx "Exec=$out/home/games/zarlin" "$out/home/share/applications/org.example.Zarlin.desktop" ||
+  fail "installed with a prefix of its own, the launcher does not run $out/home/games/zarlin"
 grep -qE '^Categories=(.*;)?Game;' "$desktop" || fail "the launcher is not in the Game category"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 ls "$root"/usr/share/icons/hicolor/*/apps/"$icon".* >/dev/null 2>&1 || fail "no icon $icon in the hicolor theme"
@@ -56,22 +59,43 @@ launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:
 man --warnings -l "$root/usr/share/man/man6/zarlin.6.gz" 2>&1 >/dev/null | grep . && fail "the manual page has faults"
 lexgrog "$root/usr/share/man/man6/zarlin.6.gz" >/dev/null || fail "the manual page has no name line"
 
-# The command line, with no display: none of these may open a window or crash.
+# Built as hardened as Debian builds its own packages.
+hardening=$(hardening-check "$root/usr/games/zarlin" || true)
+for protection in "Position Independent Executable" "Stack protected" "Read-only relocations" \
+                  "Immediate binding"; do
+  grep -q "^ $protection: yes" <<<"$hardening" || fail "the program is not hardened: $(grep "$protection" <<<"$hardening")"
+done
+
+# The command line, with no display: none of these may crash, and each says what it should.
+# Status 124 is the game running until timeout ends it, on Qt's offscreen platform. Where no
+# display answers the program says so in one line.
 zarlin=$root/usr/games/zarlin
 many=$(printf -- '--x%d ' $(seq 100000))
-while IFS='|' read -r arguments status expected; do
-  output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$zarlin" $arguments 2>&1) && got=0 || got=$?
-  [ "$got" = "$status" ] || fail "zarlin ${arguments:0:40} exits with $got, not $status"
-  grep -qE -- "$expected" <<<"$output" || fail "zarlin ${arguments:0:40} does not say '$expected'"
+while IFS='|' read -r environment arguments status expected; do
+  output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $environment timeout 5 "$zarlin" $arguments 2>&1) &&
+    got=0 || got=$?
+  [ "$got" = "$status" ] || fail "zarlin ${arguments:0:40} ($environment) exits with $got, not $status"
+  grep -qE -- "$expected" <<<"$output" || fail "zarlin ${arguments:0:40} ($environment) does not say '$expected'"
+  [ "$status" != 1 ] || [ "$(wc -l <<<"$output")" = 1 ] || fail "zarlin ${arguments:0:40} ($environment) says more than one line: $output"
 done <<EOF
---version|0|^Zarlin 1\.00$
---help|0|internal name "Zarlin v\. 1\.1"
---help|0|file version 1\.00, product version 1\.00
--platform offscreen --version|0|^Zarlin 1\.00$
---bogus|2|Unknown option 'bogus'
--- --version|2|takes no file or other argument
---$(printf '\377\376')|2|Unknown option
-$many|2|Unknown options: x1, x2
---|1|no display to show the game on
+|--version|0|^Zarlin 1\.00$
+|-version|0|^Zarlin 1\.00$
+|--help|0|internal name "Zarlin v\. 1\.1"
+|--help|0|file version 1\.00, product version 1\.00
+|-help|0|--help-all
+|--help-all|0|--platform <name> +Qt's option
+|-platform offscreen --version|0|^Zarlin 1\.00$
+|-platform=offscreen|124|
+|--platform=offscreen|124|
+|--platform offscreen -style=fusion|124|
+|--display=:97|1|^zarlin: the X display :97 does not answer
+|-display :97|1|^zarlin: the X display :97 does not answer
+|--bogus|2|Unknown option 'bogus'
+|-- --version|2|takes no file or other argument
+|--$(printf '\377\376')|2|Unknown option
+|$many|2|Unknown options: x1, x2
+|--|1|^zarlin: no display answers
+WAYLAND_DISPLAY=gone||1|^zarlin: no display answers
+QT_QPA_PLATFORM=nosuch||1|^zarlin: no display answers
 EOF
 echo "the package holds and needs what it should, and lintian passes it"

@@ -4,6 +4,8 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTest>
+#include <sys/resource.h>
+
 #include <csignal>
 #include <unistd.h>
 #include <vector>
@@ -18,17 +20,31 @@ class QtTimerTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Also a timer made when the process has no file left for the kernel's timer.
   void tickKIsNeverBeforeKIntervalsFromTheStart_data() {
     QTest::addColumn<int>("interval");
-    QTest::newRow("1 ms") << 1;
-    QTest::newRow("7 ms") << 7;
+    QTest::addColumn<bool>("outOfFiles");
+    QTest::newRow("1 ms") << 1 << false;
+    QTest::newRow("7 ms") << 7 << false;
+    QTest::newRow("7 ms, out of files") << 7 << true;
   }
   void tickKIsNeverBeforeKIntervalsFromTheStart() {
     QFETCH(int, interval);
+    QFETCH(bool, outOfFiles);
+    rlimit files{};
+    getrlimit(RLIMIT_NOFILE, &files);
+    std::vector<int> taken;
+    if (outOfFiles) {
+      const rlimit few{64, files.rlim_max};
+      setrlimit(RLIMIT_NOFILE, &few);
+      for (int fd = dup(0); fd >= 0; fd = dup(0)) taken.push_back(fd);
+    }
     QtTimerFactory timers;
     QElapsedTimer clock;
     std::vector<qint64> ticks;
     auto timer = timers.MakeTimer([&] { ticks.push_back(clock.nsecsElapsed()); });
+    for (int fd : taken) close(fd);
+    setrlimit(RLIMIT_NOFILE, &files);
     clock.start();
     timer->SetInterval(interval);
     timer->SetEnabled(true);
