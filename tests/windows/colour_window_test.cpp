@@ -144,17 +144,17 @@ class ColourWindowTest : public QObject {
       rig.colourWindow(Red)->close();
       QVERIFY(destroyed.wait(1000));
     }
-    ColourWindow* target = nullptr;
-    for (ColourNumber colour = White; colour <= Black; ++colour) {
-      if (rig.colourWindow(colour) && rig.colourWindow(colour)->objectName() == pressed) {
-        target = rig.colourWindow(colour);
-        rig.game().vars.Sequence[0] = colour;
+    // The colour window of that name, and its colour.
+    const auto named = [&rig](const QString& name) -> std::pair<ColourWindow*, ColourNumber> {
+      for (ColourNumber colour = White; colour <= Black; ++colour) {
+        ColourWindow* window = rig.colourWindow(colour);
+        if (window != nullptr && window->objectName() == name) return {window, colour};
       }
-    }
-    QWidget* receiver = to == "Main" ? static_cast<QWidget*>(&rig.main) : nullptr;
-    for (ColourNumber colour = White; colour <= Black; ++colour) {
-      if (rig.colourWindow(colour) && rig.colourWindow(colour)->objectName() == to) receiver = rig.colourWindow(colour);
-    }
+      return {nullptr, NoColour};
+    };
+    const auto [target, pressedColour] = named(pressed);
+    if (target != nullptr) rig.game().vars.Sequence[0] = pressedColour;
+    QWidget* receiver = to == "Main" ? static_cast<QWidget*>(&rig.main) : named(to).first;
     if (to == "txtDelay") {
       rig.trigger("G_Options");
       receiver = rig.main.optionsDialog().Existing()->findChild<QLineEdit*>("txtDelay");
