@@ -5,6 +5,7 @@
 
 #include "command_line.h"
 #include "desktop/qt_timer.h"
+#include "desktop/sound.h"
 #include "desktop/system_clock.h"
 #include "desktop/window_system.h"
 #include "engine/random_source.h"
@@ -29,7 +30,8 @@ int main(int argc, char* argv[]) {
 
   zarlin::QtTimerFactory timers;
   zarlin::RandomSource random(zarlin::SystemClockReading);
-  zarlin::MainWindow main(timers, random);
+  const auto sound = zarlin::DesktopSound(zarlin::ProductName, zarlin::AppId);
+  zarlin::MainWindow main(timers, random, *sound);
   main.show();
   return QApplication::exec();
 }

@@ -28,21 +28,22 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, QRec
 
 }  // namespace
 
-MainWindow::MainWindow(TimerFactory& timers, RandomSource& random)
+MainWindow::MainWindow(TimerFactory& timers, RandomSource& random, Sound& sound)
     : options_([this] { return std::make_unique<OptionsDialog>(game_->vars, game_->constants); }) {
   setObjectName("Main");
   setWindowTitle("Zarlin");
   createCounters();
   createMenus();
-  Form_Load(timers, random);
+  Form_Load(timers, random, sound);
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::Form_Load(TimerFactory& timers, RandomSource& random) {
+void MainWindow::Form_Load(TimerFactory& timers, RandomSource& random, Sound& sound) {
   // The counters and settings take their start-up values as the game is made; the game needs
   // the windows it acts on, which create their buttons and notices once it exists.
-  windows_ = std::make_unique<QtGameWindows>(*lblRoundValue_, *lblScoreValue_, timers);
+  sound_ = &sound;
+  windows_ = std::make_unique<QtGameWindows>(*lblRoundValue_, *lblScoreValue_, timers, sound);
   game_ = std::make_unique<Game>(*windows_, timers, random);
   windows_->CreateColourWindows(*game_);
   windows_->AnswerColourKeys(*this);
@@ -96,6 +97,12 @@ void MainWindow::createMenus() {
   QMenu* game = menuBar()->addMenu("&Game");
   game->setObjectName("Game");
   addItem(game, "G_Options", "&Options...", &MainWindow::G_Options_Click);
+  // Not kept between runs, like every setting: a player who wants the game silent for good
+  // mutes it in the desktop's mixer, which remembers.
+  QAction* sound = addItem(game, "G_Sound", "&Sound", &MainWindow::G_Sound_Click,
+                           QKeySequence("Ctrl+M"));
+  sound->setCheckable(true);
+  sound->setChecked(true);
 
   QMenu* info = menuBar()->addMenu("&Info");
   info->setObjectName("Info");
@@ -108,7 +115,10 @@ void MainWindow::createMenus() {
   addItem(info, "I_License", "&License", [this] { info_.License.Show(); });
 }
 
-void MainWindow::F_NewGame_Click() { game_->NewGame(); }
+void MainWindow::F_NewGame_Click() {
+  sound_->GetReady();
+  game_->NewGame();
+}
 
 void MainWindow::F_Exit_Click() { QCoreApplication::exit(0); }
 
@@ -118,6 +128,8 @@ void MainWindow::V_ShowCurrent_Click() { windows_->ArrangeButtons(game_->vars.Co
 void MainWindow::G_Options_Click() {
   if (options_.Existing() == nullptr) options_.Show();
 }
+
+void MainWindow::G_Sound_Click(bool checked) { windows_->SetSoundOn(checked); }
 
 // Form_Unload: closing the main window ends the program at once, whatever else is open.
 void MainWindow::closeEvent(QCloseEvent* event) {

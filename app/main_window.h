@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "desktop/sound.h"
 #include "engine/game.h"
 #include "engine/random_source.h"
 #include "engine/timer.h"
@@ -24,7 +25,7 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  MainWindow(TimerFactory& timers, RandomSource& random);
+  MainWindow(TimerFactory& timers, RandomSource& random, Sound& sound);
   ~MainWindow() override;
 
   Game& game() { return *game_; }
@@ -36,7 +37,7 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void Form_Load(TimerFactory& timers, RandomSource& random);
+  void Form_Load(TimerFactory& timers, RandomSource& random, Sound& sound);
   void createCounters();
   void createMenus();
   template <typename Handler>
@@ -47,11 +48,13 @@ class MainWindow : public QMainWindow {
   void F_Exit_Click();
   void V_ShowCurrent_Click();
   void G_Options_Click();
+  void G_Sound_Click(bool checked);
 
   QLabel* lblRoundValue_ = nullptr;
   QLabel* lblScoreValue_ = nullptr;
   std::unique_ptr<QtGameWindows> windows_;
   std::unique_ptr<Game> game_;
+  Sound* sound_ = nullptr;
   InfoDialogs info_;
   WindowSlot<OptionsDialog> options_;
 };

@@ -26,6 +26,7 @@
 
 #include "app/main_window.h"
 #include "desktop/qt_timer.h"
+#include "desktop/sound.h"
 #include "engine/game.h"
 #include "tests/support/stand_in_windows.h"
 #include "tests/support/virtual_clock.h"
@@ -47,6 +48,8 @@ struct Figures {
     std::printf("%s|%.3f|%.3f|%.3f|%s\n", name, at(0.5), at(0.99), at(1.0), unit);
   }
 };
+
+Silence silence;
 
 RandomSource::Clock FixedClock() {
   return [] { return std::uint64_t{42}; };
@@ -104,7 +107,7 @@ double ThreadCpuMilliseconds() {
 int PlaybackCpu(const char* delay, int startLength) {
   QtTimerFactory timers;
   RandomSource random(FixedClock());
-  MainWindow main(timers, random);
+  MainWindow main(timers, random, silence);
   main.show();
   const double interval = PrepareRound(main.game(), delay, startLength);
   const double before = ThreadCpuMilliseconds();
@@ -149,7 +152,7 @@ int Playback(const char* delay, int startLength, int runs) {
   for (int run = 0; run < runs; ++run) {
     QtTimerFactory timers;
     RandomSource random(FixedClock());
-    MainWindow main(timers, random);
+    MainWindow main(timers, random, silence);
     main.show();
     Game& game = main.game();
     const double interval = PrepareRound(game, delay, startLength);
@@ -177,7 +180,7 @@ int Playback(const char* delay, int startLength, int runs) {
 int Clicks(int count) {
   VirtualClock clock;
   RandomSource random(FixedClock());
-  MainWindow main(clock, random);
+  MainWindow main(clock, random, silence);
   main.show();
   Game& game = main.game();
   QtGameWindows& windows = main.gameWindows();
@@ -251,7 +254,7 @@ long VmHwmKb() {
 int GameMemory() {
   VirtualClock clock;
   RandomSource random(FixedClock());
-  MainWindow main(clock, random);
+  MainWindow main(clock, random, silence);
   main.show();
   Game& game = main.game();
   game.NewGame();

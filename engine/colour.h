@@ -2,6 +2,7 @@
 // always 1 to ColourCount; 0 stands for no colour.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace zarlin {
@@ -20,5 +21,10 @@ inline constexpr ColourNumber FirstColour = White;
 inline constexpr ColourNumber LastColour = Black;
 
 constexpr bool IsColour(int number) { return number >= FirstColour && number <= LastColour; }
+
+// Where a colour stands in a table of the six, White first.
+constexpr std::size_t ColourIndex(ColourNumber colour) {
+  return static_cast<std::size_t>(colour - FirstColour);
+}
 
 }  // namespace zarlin

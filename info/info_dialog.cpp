@@ -5,14 +5,13 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "window_parts/frames.h"
 #include "window_parts/readable_texts.h"
 
 namespace zarlin {
 
 InfoDialog::InfoDialog(const InfoDesign& design)
-    : QDialog(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowCloseButtonHint |
+    : QDialog(nullptr, ClosableFrame | Qt::WindowMinimizeButtonHint |
                            (design.maximiseBox ? Qt::WindowMaximizeButtonHint : Qt::Widget)),
       hasOk_(design.ok.has_value()) {
   setObjectName(design.name);

@@ -11,6 +11,7 @@
 #include <QToolTip>
 
 #include "engine/numbers.h"
+#include "window_parts/frames.h"
 #include "window_parts/readable_texts.h"
 #include "desktop/window_manager_hints.h"
 #include "window_parts/twips.h"
@@ -41,8 +42,7 @@ QPushButton* AddButton(QWidget* dialog, const char* name, const char* caption, Q
 OptionsDialog::OptionsDialog(GameVariables& vars, const GameConstants& constants)
     // An ordinary window with a dialog's frame: a window manager such as GNOME's lists every
     // dialog that has no owner on the task bar, whatever the window asks.
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QWidget(nullptr, ClosableFrame),
       vars_(vars),
       constants_(constants) {
   setObjectName("Options");

@@ -8,9 +8,10 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev
-  libxcb1-dev
+  libxcb1-dev libpulse-dev
   xvfb xauth openbox xdotool x11-utils wmctrl imagemagick
   mutter kwin-wayland xwayland dbus qt6-wayland x11-xserver-utils
+  pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber
   fonts-dejavu-core fonts-cantarell fonts-noto-core fonts-liberation2
   desktop-file-utils appstream lintian man-db devscripts
 )

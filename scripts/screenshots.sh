@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Starts the real game on a virtual X screen with a window manager, opens every window a player
-# can see, and writes a screenshot of each into one folder: scripts/screenshots.sh [FOLDER].
-# Needs a build (scripts/build.sh build). The win takes a game of 128 colours played back
-# right, so the whole takes about a minute and a half.
+# can see, and writes a screenshot of each into one folder: scripts/screenshots.sh [FOLDER
+# [BUILD]], by default docs/screenshots from the build in build/. The win takes a game of 128
+# colours played back right, so the whole takes about a minute and a half.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/screenshots}
-zarlin=build/app/zarlin
-watch_flashes=build/tests/watch_flashes
-[ -x "$zarlin" ] && [ -x "$watch_flashes" ] || { echo "Build Zarlin first: scripts/build.sh build" >&2; exit 1; }
+build=${2:-build}
+zarlin=$build/app/zarlin
+watch_flashes=$build/tests/watch_flashes
+[ -x "$zarlin" ] && [ -x "$watch_flashes" ] || { echo "Build Zarlin first: scripts/build.sh $build" >&2; exit 1; }
 mkdir -p "$out"
 source scripts/x_session.sh
 x_session_start --openbox

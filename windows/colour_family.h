@@ -29,7 +29,7 @@ inline const std::array<ColourDesign, 6> ColourFamily = {{
 }};
 
 inline const ColourDesign& DesignOf(ColourNumber colour) {
-  return ColourFamily[static_cast<std::size_t>(colour - FirstColour)];
+  return ColourFamily[ColourIndex(colour)];
 }
 
 }  // namespace zarlin

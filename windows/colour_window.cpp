@@ -13,7 +13,6 @@ namespace zarlin {
 namespace {
 
 constexpr QSize FaceSize = TwipsSize(720, 720);
-constexpr std::int32_t UnusedBlinkInterval = 1000;  // every flash sets its own interval
 
 }  // namespace
 
@@ -37,9 +36,7 @@ ColourWindow::ColourWindow(const ColourDesign& design, Game& game, TimerFactory&
   picDarkGrey_->hide();
   connect(picColour_, &PictureBox::clicked, this, &ColourWindow::picColour_Click);
 
-  // Form_Load
-  tmrBlink_->SetInterval(UnusedBlinkInterval);
-  tmrBlink_->SetEnabled(false);
+  // Form_Load: the blink timer starts disabled, as every new timer does.
 
   setGeometry(QRect(PrimaryScreenOrigin() + design.position, FaceSize));
   setFixedSize(FaceSize);

@@ -3,6 +3,7 @@
 
 #include <QLabel>
 
+#include "window_parts/frames.h"
 #include "window_parts/readable_texts.h"
 #include "window_parts/twips.h"
 
@@ -14,8 +15,7 @@ const NoticeDesign WinDesign = {"Win", "You Win", "lblWin", "Congratulations You
                                 TwipsRect(240, 240, 2175, 375)};
 
 NoticeWindow::NoticeWindow(const NoticeDesign& design)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    : QWidget(nullptr, ClosableFrame) {
   setObjectName(design.name);
   setWindowTitle(design.caption);
   setFixedSize(TwipsSize(4680, 3195));

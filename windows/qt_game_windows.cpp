@@ -2,6 +2,8 @@
 // colour buttons.
 #include "qt_game_windows.h"
 
+#include "tones.h"
+
 #include <QLabel>
 #include <algorithm>
 #include <span>
@@ -30,14 +32,16 @@ std::span<const ColourNumber> ShowingOrder(std::int16_t colourCount) {
 
 }  // namespace
 
-QtGameWindows::QtGameWindows(QLabel& lblRoundValue, QLabel& lblScoreValue, TimerFactory& timers)
+QtGameWindows::QtGameWindows(QLabel& lblRoundValue, QLabel& lblScoreValue, TimerFactory& timers,
+                             Sound& sound)
     : lblRoundValue_(lblRoundValue),
       lblScoreValue_(lblScoreValue),
       timers_(timers),
+      sound_(sound),
       gameOver_([] { return std::make_unique<NoticeWindow>(GameOverDesign); }),
       win_([] { return std::make_unique<NoticeWindow>(WinDesign); }) {
   for (const ColourDesign& design : ColourFamily) {
-    colourWindows_[static_cast<std::size_t>(design.number - FirstColour)] =
+    colourWindows_[ColourIndex(design.number)] =
         std::make_unique<WindowSlot<ColourWindow>>([this, &design] {
           auto window = std::make_unique<ColourWindow>(design, *game_, timers_);
           colourKeys_.Watch(*window);
@@ -59,7 +63,7 @@ void QtGameWindows::CreateNotices() {
 }
 
 WindowSlot<ColourWindow>& QtGameWindows::ColourSlot(ColourNumber colour) {
-  return *colourWindows_[static_cast<std::size_t>(colour - FirstColour)];
+  return *colourWindows_[ColourIndex(colour)];
 }
 
 WindowSlot<NoticeWindow>& QtGameWindows::NoticeSlot(Notice notice) {
@@ -90,8 +94,18 @@ void QtGameWindows::ArrangeButtons(std::int16_t colourCount) {
   ColourSlot(shown.back()).Show();
 }
 
+void QtGameWindows::SetSoundOn(bool on) {
+  soundOn_ = on;
+  if (!on) sound_.Play({});
+}
+
+// The tone starts with the flash and lasts as long.
 void QtGameWindows::FlashButton(ColourNumber colour, std::int32_t milliseconds) {
   ColourSlot(colour).Get().Flash(milliseconds);
+  if (soundOn_) {
+    const Note tone[] = {{Pitch(colour), milliseconds}};
+    sound_.Play(tone);
+  }
 }
 
 void QtGameWindows::SetRoundValue(const std::string& caption) {
@@ -102,7 +116,10 @@ void QtGameWindows::SetScoreValue(const std::string& caption) {
   lblScoreValue_.setText(QString::fromStdString(caption));
 }
 
-void QtGameWindows::ShowNotice(Notice notice) { NoticeSlot(notice).Show(); }
+void QtGameWindows::ShowNotice(Notice notice) {
+  NoticeSlot(notice).Show();
+  if (soundOn_) sound_.Play(TuneOf(notice));
+}
 
 void QtGameWindows::HideNotice(Notice notice) { NoticeSlot(notice).Hide(); }
 

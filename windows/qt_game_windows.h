@@ -1,6 +1,7 @@
 // The windows the game acts on: the main window's counters, the six colour buttons and the two
 // end-of-game notices. Each button and notice comes back from its design after the player
-// closes it.
+// closes it. What they show is also heard: each flash sounds its colour's tone, each notice its
+// tune, while the sound is on.
 #pragma once
 
 #include <array>
@@ -8,6 +9,7 @@
 
 #include "colour_keys.h"
 #include "colour_window.h"
+#include "desktop/sound.h"
 #include "engine/game_windows.h"
 #include "notice_window.h"
 #include "window_parts/window_slot.h"
@@ -18,7 +20,7 @@ namespace zarlin {
 
 class QtGameWindows : public GameWindows {
  public:
-  QtGameWindows(QLabel& lblRoundValue, QLabel& lblScoreValue, TimerFactory& timers);
+  QtGameWindows(QLabel& lblRoundValue, QLabel& lblScoreValue, TimerFactory& timers, Sound& sound);
   ~QtGameWindows() override;
 
   // Start-up: the six colour windows in the order Black to White, hidden; they judge with game.
@@ -32,6 +34,9 @@ class QtGameWindows : public GameWindows {
   void PressColourKey(ColourNumber colour);
   // Lets the colour keys press the buttons while this window is active too.
   void AnswerColourKeys(QWidget& window) { colourKeys_.Watch(window); }
+
+  // Game > Sound: off, nothing sounds, and what sounds stops.
+  void SetSoundOn(bool on);
 
   WindowSlot<ColourWindow>& ColourSlot(ColourNumber colour);
   WindowSlot<NoticeWindow>& NoticeSlot(Notice notice);
@@ -47,6 +52,8 @@ class QtGameWindows : public GameWindows {
   QLabel& lblRoundValue_;
   QLabel& lblScoreValue_;
   TimerFactory& timers_;
+  Sound& sound_;
+  bool soundOn_ = true;
   Game* game_ = nullptr;
   std::array<std::unique_ptr<WindowSlot<ColourWindow>>, 6> colourWindows_;
   WindowSlot<NoticeWindow> gameOver_;

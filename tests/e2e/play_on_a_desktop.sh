@@ -27,10 +27,18 @@ watch_new_game() {  # starts a new game and prints the colours its first playbac
   cat "$flashes"
 }
 skips_task_bar() { x_states "$(x_window "$1")" | grep -q _NET_WM_STATE_SKIP_TASKBAR; }
+# Checks once the window manager has taken each shown button in hand: framed it (its frame
+# extents set) and given it a state of its own (WM_STATE), as it does before it would mark it.
 no_button_calls_for_attention() {  # no_button_calls_for_attention WHEN
-  local colour id
+  local colour id handled
   for colour in White Yellow Red Green Blue Black; do
     id=$(x_shown "$colour") || continue
+    for _ in $(seq 100); do
+      handled=$(xprop -id "$id" _NET_FRAME_EXTENTS WM_STATE 2>/dev/null | grep -c -e '^_NET_FRAME_EXTENTS(CARDINAL) =' -e '^WM_STATE(WM_STATE):')
+      [ "$handled" = 2 ] && break
+      sleep 0.05
+    done
+    [ "$handled" = 2 ] || fail "$1: the window manager has not framed $colour"
     ! x_states "$id" | grep -q _NET_WM_STATE_DEMANDS_ATTENTION || fail "$1: $colour demands attention"
   done
 }
@@ -81,7 +89,6 @@ for place in "White 246 223" "Yellow 191 223" "Red 136 223" "Green 136 152" "Blu
   skips_task_bar "$1" || fail "$1 has a task-bar entry"
 done
 expect_active Black "after New Game"
-sleep 0.5  # time for the window manager to mark a button, were it to
 no_button_calls_for_attention "after New Game"
 echo "the main window centred and the six buttons at their places on the primary monitor, off the task bar, none calling for attention, Black active"
 
@@ -102,7 +109,6 @@ for _ in $(seq 40); do x_shown White >/dev/null || break; sleep 0.05; done
 main_key alt+v s
 expect_active Black "6 colours, White closed, Show Current Buttons"
 skips_task_bar White || fail "White came back with a task-bar entry"
-sleep 0.5
 no_button_calls_for_attention "White closed, Show Current Buttons"
 
 choose_colours 5
@@ -112,6 +118,15 @@ main_key alt+v s
 expect_active Green "5 colours, Yellow closed, Show Current Buttons"
 ! x_shown Black >/dev/null || fail "Black is shown with 5 colours"
 echo "after Show Current Buttons with a closed button: Black active with 6 colours, Green with 5"
+
+# A button that another program destroys comes back like one closed by its close box.
+xdotool windowclose "$(x_window Red)"
+for _ in $(seq 40); do x_shown Red >/dev/null || break; sleep 0.05; done
+main_key alt+v r
+x_window Red >/dev/null || fail "Red did not come back after another program destroyed it"
+[ "$(client_area "$(x_window Red)" | cut -d' ' -f1,2)" = "$((origin_x + 136)) $((origin_y + 223))" ] ||
+  fail "Red came back away from its place"
+echo "a button destroyed by another program comes back at its place"
 
 if [ "$session" = openbox ]; then
   choose_colours 6

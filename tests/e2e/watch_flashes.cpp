@@ -1,7 +1,7 @@
 // Watches the six colour buttons on an X screen and prints, one word each, the colours whose
 // face turns dark grey, in the order they do: "watch_flashes 3" waits for three flashes, then
-// watches a little longer for any that should not come. It gives up, with status 1, when the
-// flashes have not come in half a minute, so that a slow machine only makes it wait longer.
+// watches a little longer for any that should not come. It gives up, with status 1, when half a
+// minute passes without a flash, so that neither a long playback nor a slow machine fails it.
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
@@ -40,7 +40,8 @@ int main(int argc, char* argv[]) {
       const bool nowDark = shot.pixelColor(Buttons[i].centre - QPoint(130, 150)) == QColor(0x80, 0x80, 0x80);
       if (nowDark && !dark[i]) {
         std::printf("%s\n", Buttons[i].name);
-        if (++seen == wanted) until = clock.elapsed() + Afterwards;
+        ++seen;
+        until = clock.elapsed() + (seen >= wanted ? Afterwards : GiveUp);
       }
       dark[i] = nowDark;
     }

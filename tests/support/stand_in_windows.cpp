@@ -41,7 +41,7 @@ void StandInWindows::HideNotice(Notice notice) { calls.push_back("hide " + Name(
 bool StandInWindows::IsDark(ColourNumber colour) { return Get(colour).dark; }
 
 void StandInWindows::Close(ColourNumber colour) {
-  buttons_[static_cast<std::size_t>(colour - FirstColour)].reset();
+  buttons_[ColourIndex(colour)].reset();
 }
 
 std::string StandInWindows::Name(Notice notice) {
@@ -49,7 +49,7 @@ std::string StandInWindows::Name(Notice notice) {
 }
 
 StandInWindows::Button& StandInWindows::Get(ColourNumber colour) {
-  auto& button = buttons_[static_cast<std::size_t>(colour - FirstColour)];
+  auto& button = buttons_[ColourIndex(colour)];
   if (!button) {
     button = std::make_unique<Button>();
     Button* made = button.get();

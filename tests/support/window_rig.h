@@ -1,10 +1,12 @@
-// The real main window and everything it creates, on virtual-time timers, for offscreen tests.
+// The real main window and everything it creates, on virtual-time timers and a recording sound
+// server, for offscreen tests.
 #pragma once
 
 #include <QAction>
 #include <QLabel>
 #include <QTest>
 
+#include "tests/support/recording_sound.h"
 #include "tests/support/virtual_clock.h"
 #include "app/main_window.h"
 #include "windows/qt_game_windows.h"
@@ -14,7 +16,8 @@ namespace zarlin::testing {
 struct WindowRig {
   VirtualClock clock;
   RandomSource random{[] { return std::uint64_t{11}; }};
-  MainWindow main{clock, random};
+  RecordingSound sound;
+  MainWindow main{clock, random, sound};
 
   Game& game() { return main.game(); }
   QtGameWindows& windows() { return main.gameWindows(); }

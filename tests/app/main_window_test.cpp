@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "support/window_rig.h"
 
@@ -51,9 +52,10 @@ class MainWindowTest : public QObject {
                               const QString& indent) -> void {
       for (QAction* action : actions) {
         QVERIFY(!action->isSeparator());
-        QVERIFY(action->isEnabled() && action->isVisible() && !action->isCheckable());
+        QVERIFY(action->isEnabled() && action->isVisible());
         QString line = indent + action->text();
         if (!action->shortcut().isEmpty()) line += " " + action->shortcut().toString();
+        if (action->isCheckable()) line += action->isChecked() ? " checked" : " unchecked";
         tree << line;
         if (action->menu() != nullptr) self(self, action->menu()->actions(), indent + "  ");
       }
@@ -63,10 +65,59 @@ class MainWindowTest : public QObject {
         "&File", "  &New Game Ctrl+N", "  &Exit Ctrl+Q",
         "&View", "  &White", "  &Yellow", "  &Red", "  &Green", "  Bl&ue", "  Bl&ack",
         "  &Show Current Buttons",
-        "&Game", "  &Options...",
+        "&Game", "  &Options...", "  &Sound Ctrl+M checked",
         "&Info", "  &Rules", "  &About", "    &Zarlin", "    &Quorvel", "    &Author",
         "  &License"};
     QCOMPARE(tree, expected);
+  }
+
+  // Every tune the game asks for, in order: each note as pitch/milliseconds, "cut" for silence.
+  void soundsWhatItFlashesAndEachEndOfAGame() {
+    const auto heard = [](const RecordingSound& sound) {
+      QStringList tunes;
+      for (const std::vector<Note>& tune : sound.tunes) {
+        QStringList notes;
+        for (const Note& note : tune) notes << QString("%1/%2").arg(note.hertz).arg(note.milliseconds);
+        tunes << (notes.isEmpty() ? QString("cut") : notes.join("+"));
+      }
+      return tunes.join(" ");
+    };
+    const auto key = [](Rig& rig, int number) { QTest::keyClick(&rig.main, Qt::Key(Qt::Key_0 + number)); };
+    constexpr int Playback = 6 * 400 + 200;
+    const std::tuple<const char*, std::function<void(Rig&)>, const char*> rows[] = {
+        {"the playback, White to Black", [](Rig& rig) { rig.clock.Advance(Playback); },
+         "523.25/200 587.33/200 659.26/200 783.99/200 880/200 1046.5/200"},
+        {"a key, then a key on the dark face",
+         [&](Rig& rig) { rig.clock.Advance(Playback); rig.sound.tunes.clear(); key(rig, 1); key(rig, 1); },
+         "523.25/200"},
+        {"a click, then a click on the dark face",
+         [](Rig& rig) { rig.clock.Advance(Playback); rig.sound.tunes.clear(); rig.click(White); rig.click(White); },
+         "523.25/200"},
+        {"Sound unchecked, then checked again",
+         [&](Rig& rig) {
+           rig.trigger("G_Sound");
+           rig.clock.Advance(Playback);
+           key(rig, 1);
+           rig.trigger("G_Sound");
+           key(rig, 2);
+         },
+         "cut 587.33/200"},
+        {"a wrong key: the game over",
+         [&](Rig& rig) { rig.clock.Advance(Playback); rig.sound.tunes.clear(); key(rig, 2); },
+         "587.33/200 196/500"},
+        {"the win", [](Rig& rig) { rig.game().ShowWin(); },
+         "523.25/120+659.26/120+783.99/120+1046.5/360"},
+    };
+    for (const auto& [name, play, expected] : rows) {
+      Rig rig;
+      rig.game().vars.StartLastIndex = 5;
+      rig.trigger("F_NewGame");
+      for (ColourNumber colour = White; colour <= Black; ++colour) {
+        rig.game().vars.Sequence[ColourIndex(colour)] = colour;
+      }
+      play(rig);
+      QVERIFY2(heard(rig.sound) == expected, qPrintable(QString("%1: heard %2").arg(name, heard(rig.sound))));
+    }
   }
 
   void newGameResetsTheCountersAtAnyTime() {
