@@ -31,7 +31,9 @@ info=$(dpkg-deb -I "$deb")
 grep -q '^ Package: zarlin$' <<<"$info" || fail "the package is not named zarlin"
 grep -q '^ Version: 1.00$' <<<"$info" || fail "the package version is not 1.00"
 grep -q '^ Section: games$' <<<"$info" || fail "the package is not in the games section"
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6; do
+libraries=(libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6)
+grep -q "^ZARLIN_SOUND:BOOL=ON$" "$build/CMakeCache.txt" && libraries+=(libpulse0)
+for library in "${libraries[@]}"; do
   grep -q "^ Depends:.*$library" <<<"$info" || fail "the package does not depend on $library"
 done
 grep -q '^ Depends:.*libasan' <<<"$info" && fail "the package depends on a sanitizer runtime"
