@@ -16,6 +16,9 @@ namespace {
 constexpr pa_sample_spec ToneFormat = {PA_SAMPLE_S16LE, SampleRate, 1};
 // Small, so that a tune written after a flush is heard within a few milliseconds.
 constexpr std::uint32_t TargetMilliseconds = 20;
+// Long enough for the first window to be on the screen, well before a player can start a game:
+// making the connection costs the main thread a few milliseconds.
+constexpr std::chrono::milliseconds ConnectAfter{250};
 // A server that went away is looked for at most this often.
 constexpr std::chrono::seconds LookAgainAfter{1};
 // The server tells of a tune that ran dry a little before its last sample is heard.
@@ -41,7 +44,7 @@ class Locked {
 
 PulseSound::PulseSound(std::string application, std::string icon)
     : application_(std::move(application)), icon_(std::move(icon)) {
-  QTimer::singleShot(0, &whileAlive_, [this] { Connect(); });
+  QTimer::singleShot(ConnectAfter, &whileAlive_, [this] { Connect(); });
 }
 
 PulseSound::~PulseSound() {
