@@ -4,6 +4,7 @@
 #include <pulse/pulseaudio.h>
 
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -14,15 +15,20 @@ namespace zarlin {
 namespace {
 
 constexpr pa_sample_spec ToneFormat = {PA_SAMPLE_S16LE, SampleRate, 1};
-// Small, so that a tune written after a flush is heard within a few milliseconds.
-constexpr std::uint32_t TargetMilliseconds = 20;
+// A tune is heard a few milliseconds after it is written, whatever the buffer's length: the
+// flush before it empties the buffer, and the server plays the new samples at once. The server
+// asks for more whenever a minimum request's worth has played, waking libpulse's thread each
+// time: at 20 ms and its default 5 ms request, a sounding playback cost twice the CPU of a
+// silent one, at 200 ms and 100 ms under one and a half times.
+constexpr std::uint32_t TargetMilliseconds = 200;
+constexpr std::uint32_t RequestMilliseconds = 100;
 // Long enough for the first window to be on the screen, well before a player can start a game:
 // making the connection costs the main thread a few milliseconds.
 constexpr std::chrono::milliseconds ConnectAfter{250};
 // A server that went away is looked for at most this often.
 constexpr std::chrono::seconds LookAgainAfter{1};
 // The server tells of a tune that ran dry a little before its last sample is heard.
-constexpr std::chrono::milliseconds RunsDryEarly{TargetMilliseconds * 2};
+constexpr std::chrono::milliseconds RunsDryEarly{40};
 
 void Unref(pa_operation* operation) {
   if (operation != nullptr) pa_operation_unref(operation);
@@ -120,10 +126,20 @@ void PulseSound::LookAgainIfLost() {
 
 void PulseSound::GetReady() { LookAgainIfLost(); }
 
+const std::vector<std::int16_t>& PulseSound::Rendered(std::span<const Note> notes) {
+  constexpr std::size_t Kept = 16;
+  for (const auto& [tune, samples] : rendered_) {
+    if (std::equal(tune.begin(), tune.end(), notes.begin(), notes.end())) return samples;
+  }
+  if (rendered_.size() == Kept) rendered_.clear();
+  return rendered_.emplace_back(std::vector<Note>(notes.begin(), notes.end()), ToneSamples(notes))
+      .second;
+}
+
 void PulseSound::Play(std::span<const Note> notes) {
   LookAgainIfLost();
   if (loop_ == nullptr) return;
-  const std::vector<std::int16_t> samples = ToneSamples(notes);
+  const std::vector<std::int16_t>& samples = Rendered(notes);
   Locked locked(loop_);
   if (stream_ == nullptr || pa_stream_get_state(stream_) != PA_STREAM_READY) return;
   Unref(pa_stream_flush(stream_, nullptr, nullptr));
@@ -154,12 +170,12 @@ void PulseSound::ContextChanged(pa_context* context, void* self) {
       }
       pa_stream_set_state_callback(sound.stream_, &PulseSound::StreamChanged, self);
       pa_stream_set_underflow_callback(sound.stream_, &PulseSound::Underflowed, self);
-      const std::uint32_t target = static_cast<std::uint32_t>(
-          pa_usec_to_bytes(TargetMilliseconds * PA_USEC_PER_MSEC, &ToneFormat));
-      const pa_buffer_attr buffer = {static_cast<std::uint32_t>(-1), target,
-                                     static_cast<std::uint32_t>(-1),
-                                     static_cast<std::uint32_t>(-1),
-                                     static_cast<std::uint32_t>(-1)};
+      const auto bytes = [](std::uint32_t milliseconds) {
+        return static_cast<std::uint32_t>(pa_usec_to_bytes(milliseconds * PA_USEC_PER_MSEC, &ToneFormat));
+      };
+      constexpr auto ServersChoice = static_cast<std::uint32_t>(-1);
+      const pa_buffer_attr buffer = {ServersChoice, bytes(TargetMilliseconds), ServersChoice,
+                                     bytes(RequestMilliseconds), ServersChoice};
       const auto flags =
           static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_START_CORKED);
       if (pa_stream_connect_playback(sound.stream_, nullptr, &buffer, flags, nullptr, nullptr) < 0) {

@@ -5,6 +5,8 @@
 #include <atomic>
 #include <chrono>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "sound.h"
 
@@ -35,6 +37,7 @@ class PulseSound final : public Sound {
   void Disconnect();
   void LookAgainIfLost();
   void Lost(const char* why);
+  const std::vector<std::int16_t>& Rendered(std::span<const Note> notes);
   static void ContextChanged(pa_context* context, void* self);
   static void StreamChanged(pa_stream* stream, void* self);
   static void Underflowed(pa_stream* stream, void* self);
@@ -42,6 +45,8 @@ class PulseSound final : public Sound {
   const std::string application_;
   const std::string icon_;
   QObject whileAlive_;
+  // The tunes played so far, rendered once each: the six colours and the two notices, in a game.
+  std::vector<std::pair<std::vector<Note>, std::vector<std::int16_t>>> rendered_;
   pa_threaded_mainloop* loop_ = nullptr;
   // Below, only with the loop's lock held.
   pa_context* context_ = nullptr;

@@ -12,6 +12,7 @@ namespace zarlin {
 struct Note {
   double hertz;
   std::int32_t milliseconds;
+  friend bool operator==(const Note&, const Note&) = default;
 };
 
 class Sound {

@@ -11,7 +11,11 @@ zarlin=$2
 watch_flashes=$3
 hear_tones=$4
 
-fail() { echo "FAIL ($server): $*" >&2; exit 1; }
+fail() {
+  echo "FAIL ($server): $*" >&2
+  tail -n 5 "$XDG_RUNTIME_DIR/$server.log" >&2
+  exit 1
+}
 source "$(dirname "$0")/../../scripts/x_session.sh"
 source "$(dirname "$0")/../../scripts/sound_server.sh"
 x_session_start --openbox
