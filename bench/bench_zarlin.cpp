@@ -31,6 +31,11 @@
 #include "tests/support/stand_in_windows.h"
 #include "tests/support/virtual_clock.h"
 #include "windows/qt_game_windows.h"
+#include "windows/tones.h"
+#ifdef ZARLIN_SOUND
+#include "bench/mix_recorder.h"
+#include "desktop/tone_samples.h"
+#endif
 
 namespace zarlin::bench {
 
@@ -124,6 +129,52 @@ int PlaybackCpu(const char* delay, int startLength, bool sounding) {
               cpu / startLength);
   return 0;
 }
+
+void Wait(int milliseconds) {
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+#ifdef ZARLIN_SOUND
+// How long after each flash of a playback its tone is heard on the sound server's mix: the
+// monitor of the null sink named nul, recorded beside the game, against the flash's own time.
+int ToneOnset(const char* delay, int startLength, int runs) {
+  MixRecorder mix;
+  if (!mix.Start("nul.monitor")) {
+    std::fprintf(stderr, "tone-onset: no sound server with a sink named nul\n");
+    return 1;
+  }
+  for (int waited = 0; !mix.Hearing() && waited < 5000; waited += 50) Wait(50);
+  Figures heard;
+  for (int run = 0; run < runs; ++run) {
+    QtTimerFactory timers;
+    RandomSource random(FixedClock());
+    const auto sound = DesktopSound("Zarlin", "org.example.Zarlin");
+    MainWindow main(timers, random, *sound);
+    main.show();
+    Wait(1000);  // the sound connects a little after start-up
+    const double interval = PrepareRound(main.game(), delay, startLength);
+    QElapsedTimer clock;
+    FaceWatch watch(main.gameWindows(), clock);
+    clock.start();
+    const auto start = std::chrono::steady_clock::now();
+    PlayBack(main.game(), interval, startLength);
+    Wait(300);
+    for (std::size_t k = 0; k < watch.darkAt.size(); ++k) {
+      const Note tone[] = {{Pitch(static_cast<ColourNumber>(k % 6 + 1)), 200}};
+      const std::vector<std::int16_t> samples = ToneSamples(tone);
+      const auto flash = start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                     std::chrono::duration<double, std::milli>(watch.darkAt[k]));
+      const auto at = mix.HeardAt(std::span(samples).first(480), flash);
+      heard.add(std::chrono::duration<double, std::milli>(at - flash).count());
+    }
+  }
+  mix.Stop();
+  heard.print("tone heard after the flash", "ms");
+  return 0;
+}
+#endif
 
 // The floor under every figure of the playback: a bare timerfd on an absolute deadline 20 ms
 // ahead, and how late poll() returns after it.
@@ -291,6 +342,9 @@ int main(int argc, char* argv[]) {
   if (mode == "playback-cpu" && (argc == 4 || argc == 5)) {
     return PlaybackCpu(argv[2], std::atoi(argv[3]), argc == 5 && std::string(argv[4]) == "sound");
   }
+#ifdef ZARLIN_SOUND
+  if (mode == "tone-onset" && argc == 5) return ToneOnset(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
+#endif
   if (mode == "kernel-wake" && argc == 3) return KernelWake(std::atoi(argv[2]));
   if (mode == "clicks" && argc == 3) return Clicks(std::atoi(argv[2]));
   if (mode == "engine" && argc == 3) return Engine(std::atoi(argv[2]));

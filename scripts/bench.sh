@@ -75,6 +75,12 @@ unset bench_zarlin
 source scripts/sound_server.sh
 sound_server_start pulseaudio >/dev/null
 bench_rows "kernel timer, 128 flashes at 400 ms, sounding" "1.5 x silent" playback-cpu 200 128 sound
+# When each flash's tone is heard on the server's mix, recorded from the null sink's monitor,
+# against the flash's own time: apart, and back to back.
+cpu_of() { grep -F "| kernel timer, 128 flashes at 400 ms$1: CPU of the playback |" "$table" | cut -d'|' -f3 | awk '{print $1}'; }
+row "CPU of a playback, sounding / silent" "$(awk "BEGIN {printf \"%.2f\", $(cpu_of ", sounding") / $(cpu_of "")}")" "" "" "1.5"
+bench_rows "PulseAudio, 16 flashes at 400 ms" "p99 10 ms" tone-onset 200 16 4
+bench_rows "PulseAudio, 64 flashes back to back (delay 0)" "p99 10 ms" tone-onset 0 64 2
 
 # 2. Click response, offscreen and on the X server.
 QT_QPA_PLATFORM=offscreen bench_rows "clicks offscreen" "p99 under 1 ms" clicks 10000
