@@ -31,7 +31,7 @@ InfoDialog::InfoDialog(const InfoDesign& design)
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text->setWordWrap(true);
   }
-  FitTexts(*this);
+  FitTextsWhenShown(*this);
 }
 
 // Esc does what Ok does; Rules, which has no button, closes only by its close box.

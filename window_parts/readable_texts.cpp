@@ -2,6 +2,7 @@
 #include "readable_texts.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -88,9 +89,7 @@ void SetSize(const std::vector<QWidget*>& controls, QFont font, double pointSize
   for (QWidget* control : controls) control->setFont(font);
 }
 
-}  // namespace
-
-void FitTexts(QWidget& window) {
+void Fit(QWidget& window) {
   const std::vector<QWidget*> controls = TextControls(window);
   if (controls.empty() || AllFit(window, controls)) return;
   const QFont font = window.font();
@@ -103,5 +102,27 @@ void FitTexts(QWidget& window) {
   }
   SetSize(controls, font, SmallestPointSize);
 }
+
+// Fits the window's texts as it is first shown, then goes.
+class FitOnFirstShow : public QObject {
+ public:
+  explicit FitOnFirstShow(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show) {
+      watched->removeEventFilter(this);
+      Fit(*static_cast<QWidget*>(watched));
+      deleteLater();
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+void FitTexts(QWidget& window) { Fit(window); }
+
+void FitTextsWhenShown(QWidget& window) { new FitOnFirstShow(window); }
 
 }  // namespace zarlin

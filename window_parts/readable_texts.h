@@ -13,4 +13,8 @@ namespace zarlin {
 // and menus keep the default size.
 void FitTexts(QWidget& window);
 
+// The same, as the window is first shown, before it is drawn: for the windows made hidden at
+// start-up, many of which are never shown, so that measuring their texts costs the start nothing.
+void FitTextsWhenShown(QWidget& window);
+
 }  // namespace zarlin

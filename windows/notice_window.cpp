@@ -24,7 +24,7 @@ NoticeWindow::NoticeWindow(const NoticeDesign& design)
   label->setGeometry(design.labelRect);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setWordWrap(true);
-  FitTexts(*this);
+  FitTextsWhenShown(*this);
 }
 
 }  // namespace zarlin
