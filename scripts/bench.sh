@@ -123,7 +123,11 @@ for _ in $(seq 20); do
 done
 xdotool search --name '^Game Over$' >/dev/null 2>&1 || { echo "bench: no game over after 40 clicks" >&2; exit 1; }
 sleep 3  # the last playback and flash end
-before=$(ticks $game); sleep 10; row "idle after a game over" "$(( $(ticks $game) - before )) ticks in 10 s" "" "" "0"
+# libpulse's thread, by the name it gives itself: how often it woke.
+sound_wakes() { grep -l '^threaded-ml$' /proc/$1/task/*/comm | sed 's/comm$/status/' | xargs -r awk '/^voluntary_ctxt_switches/ {print $2}'; }
+before=$(ticks $game) wakes=$(sound_wakes $game); sleep 10
+row "idle after a game over" "$(( $(ticks $game) - before )) ticks in 10 s" "" "" "0"
+row "the sound thread idle after a game over" "$(( $(sound_wakes $game) - wakes )) wake-ups in 10 s" "" "" "0"
 row "the sound server's sink after a game over" "$(sound_server_sink_state)" "" "" "SUSPENDED"
 
 # 5. Engine throughput: wall time, and instructions that the machine's noise does not move.
