@@ -3,7 +3,6 @@
 
 #include <pulse/pulseaudio.h>
 
-#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -22,9 +21,6 @@ constexpr pa_sample_spec ToneFormat = {PA_SAMPLE_S16LE, SampleRate, 1};
 // silent one, at 200 ms and 100 ms under one and a half times.
 constexpr std::uint32_t TargetMilliseconds = 200;
 constexpr std::uint32_t RequestMilliseconds = 100;
-// Long enough for the first window to be on the screen, well before a player can start a game:
-// making the connection costs the main thread a few milliseconds.
-constexpr std::chrono::milliseconds ConnectAfter{250};
 // A server that went away is looked for at most this often.
 constexpr std::chrono::seconds LookAgainAfter{1};
 // The server tells of a tune that ran dry a little before its last sample is heard.
@@ -50,7 +46,7 @@ class Locked {
 
 PulseSound::PulseSound(std::string application, std::string icon)
     : application_(std::move(application)), icon_(std::move(icon)) {
-  QTimer::singleShot(ConnectAfter, &whileAlive_, [this] { Connect(); });
+  Connect();
 }
 
 PulseSound::~PulseSound() {
@@ -206,3 +202,9 @@ void PulseSound::Underflowed(pa_stream* stream, void* self) {
 }
 
 }  // namespace zarlin
+
+// What the program looks up once it has loaded this module.
+extern "C" [[gnu::visibility("default")]] zarlin::Sound* ZarlinPulseSound(const char* application,
+                                                                         const char* icon) {
+  return new zarlin::PulseSound(application, icon);
+}

@@ -1,7 +1,8 @@
-// The game's sound through the desktop's sound server, PulseAudio's or PipeWire's, by libpulse.
+// The game's sound through the desktop's sound server, PulseAudio's or PipeWire's, by libpulse:
+// a module of its own, which the program loads once its first window is up (sound.cpp), so that
+// libpulse and the dozen libraries it brings cost the start-up nothing.
 #pragma once
 
-#include <QObject>
 #include <atomic>
 #include <chrono>
 #include <string>
@@ -44,7 +45,6 @@ class PulseSound final : public Sound {
 
   const std::string application_;
   const std::string icon_;
-  QObject whileAlive_;
   // The tunes played so far, rendered once each: the six colours and the two notices, in a game.
   std::vector<std::pair<std::vector<Note>, std::vector<std::int16_t>>> rendered_;
   pa_threaded_mainloop* loop_ = nullptr;

@@ -5,7 +5,8 @@
 # own pitch; Ctrl+M silences the game and brings it back; the game over sounds its low tone.
 # The desktop's mixer must find the stream by the game's name and role, and once the game is
 # quiet the sink must be let sleep.
-set -euo pipefail
+set -Eeuo pipefail
+trap 'echo "FAIL ($server): stopped at line $LINENO: $BASH_COMMAND" >&2' ERR
 server=$1
 zarlin=$2
 watch_flashes=$3

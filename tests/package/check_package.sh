@@ -24,15 +24,18 @@ for expected in ./usr/games/zarlin ./usr/share/man/man6/zarlin.6.gz \
     ./usr/share/icons/hicolor/scalable/apps/org.example.Zarlin.svg; do
   grep -qx -- "$expected" <<<"$files" || fail "the package lacks $expected"
 done
-outside=$(grep -vE '^\./(usr/((games|share)(/.*)?)?)?$' <<<"$files" || true)
-[ -z "$outside" ] || fail "the package installs outside /usr/games and /usr/share: $outside"
+outside=$(grep -vE '^\./(usr/((games|share|lib/games/zarlin)(/.*)?|lib/|lib/games/)?)?$' <<<"$files" || true)
+[ -z "$outside" ] || fail "the package installs outside /usr/games, /usr/lib/games/zarlin and /usr/share: $outside"
 
 info=$(dpkg-deb -I "$deb")
 grep -q '^ Package: zarlin$' <<<"$info" || fail "the package is not named zarlin"
 grep -q '^ Version: 1.00$' <<<"$info" || fail "the package version is not 1.00"
 grep -q '^ Section: games$' <<<"$info" || fail "the package is not in the games section"
 libraries=(libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6)
-grep -q "^ZARLIN_SOUND:BOOL=ON$" "$build/CMakeCache.txt" && libraries+=(libpulse0)
+if grep -q "^ZARLIN_SOUND:BOOL=ON$" "$build/CMakeCache.txt"; then
+  libraries+=(libpulse0)
+  grep -qx -- ./usr/lib/games/zarlin/sound.so <<<"$files" || fail "the package lacks the sound module"
+fi
 for library in "${libraries[@]}"; do
   grep -q "^ Depends:.*$library" <<<"$info" || fail "the package does not depend on $library"
 done
