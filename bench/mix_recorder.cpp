@@ -19,13 +19,13 @@ double Seconds(MixRecorder::Clock::time_point t) {
 }  // namespace
 
 bool MixRecorder::Start(const char* monitor) {
-  const pa_sample_spec spec = {PA_SAMPLE_S16LE, Rate, 1};
+  const pa_sample_spec format = {PA_SAMPLE_S16LE, Rate, 1};
   const std::uint32_t fragment = Chunk * sizeof(std::int16_t);
   const pa_buffer_attr buffer = {static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1),
                                  static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1),
                                  fragment};
   int error = 0;
-  stream_ = pa_simple_new(nullptr, "Zarlin bench", PA_STREAM_RECORD, monitor, "mix", &spec,
+  stream_ = pa_simple_new(nullptr, "Zarlin bench", PA_STREAM_RECORD, monitor, "mix", &format,
                           nullptr, &buffer, &error);
   if (stream_ == nullptr) return false;
   thread_ = std::thread([this] { Record(); });
