@@ -25,7 +25,7 @@ build() {  # build FOLDER DPKG-BUILDPACKAGE-ARGUMENTS...: the packages, left bes
 }
 build first
 warnings=$(grep -E ': warning: ' first/build.log || true)
-[ -z "$warnings" ] || fail "the package's build warns: $warnings"
+[ -z "$warnings" ] || fail "the package's build warns: $(sort -u <<<"$warnings" | head -n 5)"
 (
   export TZ=Pacific/Kiritimati LC_ALL=C.UTF-8 DEB_BUILD_OPTIONS=nocheck
   umask 0002
