@@ -22,7 +22,7 @@ left_running() {
       }
     }'
 }
-scripts/install.sh --bench
+scripts/install.sh bench
 scripts/build.sh build-bench -DCMAKE_BUILD_TYPE=Release -DZARLIN_BENCH=ON >/dev/null
 cmake -S . -B build-bench-spin -G Ninja -DCMAKE_BUILD_TYPE=Release -DZARLIN_BENCH=ON \
   -DZARLIN_SPIN_TIMER=ON >/dev/null

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
-scripts/install.sh --fuzz
+scripts/install.sh fuzz
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZARLIN_FUZZ=ON >/dev/null
 cmake --build build-fuzz --target fuzz_game
 mkdir -p build-fuzz/corpus build-fuzz/findings

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what Zarlin needs, builds it and starts the game.
+# Installs what Zarlin needs to build and play, builds it without its tests and starts the game.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install.sh
-scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
+scripts/install.sh play
+scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display here (DISPLAY and WAYLAND_DISPLAY are unset): playing on a virtual screen and taking screenshots into build/screenshots instead. Run 'build/app/zarlin' from a desktop session to play." >&2
+  cmake --build build --target watch_flashes >/dev/null
   exec scripts/screenshots.sh build/screenshots
 fi
 exec build/app/zarlin

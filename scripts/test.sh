@@ -2,12 +2,13 @@
 # Installs what Zarlin needs, then builds and runs every test twice: in an optimised build and
 # in a build with AddressSanitizer and UndefinedBehaviourSanitizer; and the window and timer
 # tests once more in a portable build, as on a system without xcb's headers, timerfd or libpulse.
+# The optimised build's tests include the Debian package, built twice from this tree.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install.sh
 jobs=$(nproc)
 
-scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
+scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DZARLIN_SANITIZE=ON

@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build folder and checks it as Debian and a desktop would:
-# lintian, what it holds and needs, a launcher that names the installed program, its icon and
-# its metadata, the manual page, and the program's command line: check_package.sh BUILD_DIR.
+# Checks the Debian package that dpkg-buildpackage made as Debian and a desktop would: lintian,
+# what it holds and needs, a launcher that names the installed program, its icon and its
+# metadata, the manual page, and the program's command line; and, from a build folder, the
+# launcher installed without a package: check_package.sh PACKAGE_DIR BUILD_DIR.
 set -euo pipefail
-build=$1
+packages=$1
+build=$2
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-cpack --config "$build/CPackConfig.cmake" -B "$out" >/dev/null 2>&1
-deb=$(ls "$out"/zarlin_1.00_*.deb) || fail "no zarlin_1.00 package was made"
-lintian --fail-on error,warning "$deb" || fail "lintian finds fault with the package"
+deb=$(ls "$packages"/zarlin_1.00_*.deb) || fail "no zarlin_1.00 package was made"
+lintian --fail-on error,warning "$deb" "$packages"/zarlin_1.00.dsc || fail "lintian finds fault with the package or its source"
 
 files=$(dpkg-deb -c "$deb" | awk '{print $NF}')
 for expected in ./usr/games/zarlin ./usr/share/man/man6/zarlin.6.gz \
@@ -31,12 +32,8 @@ info=$(dpkg-deb -I "$deb")
 grep -q '^ Package: zarlin$' <<<"$info" || fail "the package is not named zarlin"
 grep -q '^ Version: 1.00$' <<<"$info" || fail "the package version is not 1.00"
 grep -q '^ Section: games$' <<<"$info" || fail "the package is not in the games section"
-libraries=(libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6)
-if grep -q "^ZARLIN_SOUND:BOOL=ON$" "$build/CMakeCache.txt"; then
-  libraries+=(libpulse0)
-  grep -qx -- ./usr/lib/games/zarlin/sound.so <<<"$files" || fail "the package lacks the sound module"
-fi
-for library in "${libraries[@]}"; do
+grep -qx -- ./usr/lib/games/zarlin/sound.so <<<"$files" || fail "the package lacks the sound module"
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libpulse0; do
   grep -q "^ Depends:.*$library" <<<"$info" || fail "the package does not depend on $library"
 done
 grep -q '^ Depends:.*libasan' <<<"$info" && fail "the package depends on a sanitizer runtime"
@@ -69,6 +66,17 @@ hardening=$(hardening-check "$root/usr/games/zarlin" || true)
 for protection in "Position Independent Executable" "Stack protected" "Read-only relocations" \
                   "Immediate binding"; do
   grep -q "^ $protection: yes" <<<"$hardening" || fail "the program is not hardened: $(grep "$protection" <<<"$hardening")"
+done
+# And with the two protections that hardening-check cannot see, read from the options GCC
+# recorded for each part of the program in its debugging symbols.
+dbgsym=$(ls "$packages"/zarlin-dbgsym_1.00_*.deb) || fail "no debugging symbols were packaged"
+dpkg-deb -x "$dbgsym" "$out/debug"
+id=$(readelf -n "$root/usr/games/zarlin" | sed -n 's/.*Build ID: //p')
+producers=$(readelf --debug-dump=info "$out/debug/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug" 2>/dev/null |
+  grep 'DW_AT_producer.*GNU C++' || true)
+[ -n "$producers" ] || fail "no debugging symbols for the program"
+for protection in -fstack-clash-protection -fcf-protection; do
+  ! grep -vq -- " $protection" <<<"$producers" || fail "parts of the program are built without $protection"
 done
 
 # The command line, with no display: none of these may crash, and each says what it should.
