@@ -18,7 +18,7 @@ InfoDialog::InfoDialog(const InfoDesign& design)
   setWindowTitle(design.caption);
   resize(design.clientSize);
   if (design.ok) {
-    auto* ok = new QPushButton("Ok", this);
+    auto* ok = new QPushButton(tr("Ok"), this);
     ok->setObjectName("Ok");
     ok->setGeometry(*design.ok);
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
