@@ -9,6 +9,7 @@
 #include "desktop/primary_screen.h"
 #include "windows/colour_family.h"
 #include "windows/qt_game_windows.h"
+#include "window_parts/mirrored_places.h"
 #include "window_parts/readable_texts.h"
 #include "window_parts/twips.h"
 
@@ -71,6 +72,7 @@ void MainWindow::createCounters() {
   lblScoreValue_->setAccessibleDescription(tr("Score", "counter"));
   client->resize(ClientSize);
   FitTexts(*client);
+  PlaceInReadingDirection(*client);
   setCentralWidget(client);
 }
 

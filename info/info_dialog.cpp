@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "window_parts/frames.h"
+#include "window_parts/mirrored_places.h"
 #include "window_parts/readable_texts.h"
 
 namespace zarlin {
@@ -32,6 +33,7 @@ InfoDialog::InfoDialog(const InfoDesign& design)
     text->setWordWrap(true);
   }
   FitTextsWhenShown(*this);
+  PlaceInReadingDirection(*this);
 }
 
 // Esc does what Ok does; Rules, which has no button, closes only by its close box.

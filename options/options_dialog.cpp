@@ -13,6 +13,7 @@
 
 #include "engine/numbers.h"
 #include "window_parts/frames.h"
+#include "window_parts/mirrored_places.h"
 #include "window_parts/readable_texts.h"
 #include "desktop/window_manager_hints.h"
 #include "window_parts/twips.h"
@@ -79,6 +80,7 @@ OptionsDialog::OptionsDialog(GameVariables& vars, const GameConstants& constants
   }
 
   FitTexts(*this);
+  PlaceInReadingDirection(*this);
   connect(optOK_, &QPushButton::clicked, this, &OptionsDialog::optOK_Click);
   connect(optCancel_, &QPushButton::clicked, this, &OptionsDialog::optCancel_Click);
   Form_Load();

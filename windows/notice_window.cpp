@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "window_parts/frames.h"
+#include "window_parts/mirrored_places.h"
 #include "window_parts/readable_texts.h"
 #include "window_parts/twips.h"
 
@@ -27,6 +28,7 @@ NoticeWindow::NoticeWindow(const NoticeDesign& design) : QWidget(nullptr, Closab
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setWordWrap(true);
   FitTextsWhenShown(*this);
+  PlaceInReadingDirection(*this);
 }
 
 }  // namespace zarlin
