@@ -6,13 +6,14 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-tools-dev qt6-l10n-tools
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-tools-dev qt6-l10n-tools gettext python3
+  qt6-translations-l10n
   libgtest-dev
   libxcb1-dev libpulse-dev
   xvfb xauth openbox xdotool x11-utils wmctrl imagemagick
   mutter kwin-wayland xwayland dbus qt6-wayland x11-xserver-utils
   pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber
-  fonts-dejavu-core fonts-cantarell fonts-noto-core fonts-liberation2
+  fonts-dejavu-core fonts-cantarell fonts-noto-core fonts-liberation2 fonts-noto-cjk
   desktop-file-utils appstream lintian man-db devscripts
 )
 for option in "$@"; do

@@ -48,6 +48,15 @@ metainfo=$root/usr/share/metainfo/org.example.Zarlin.metainfo.xml
 desktop-file-validate "$desktop"
 appstreamcli validate --no-net --pedantic "$metainfo" >/dev/null ||
   appstreamcli validate --no-net "$metainfo"
+# Both speak every language the game speaks.
+for language in de fr es it pt_BR pl tr ru uk zh_CN zh_TW ja ar he; do
+  for key in Name GenericName Comment; do
+    grep -q "^$key\[$language\]=." "$desktop" || fail "the launcher has no $key in $language"
+  done
+  for element in name summary p; do
+    grep -q "<$element xml:lang=\"$language\">" "$metainfo" || fail "the metadata has no $element in $language"
+  done
+done
 
 # What the launcher and the metadata name is there, spelt as installed.
 exec=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
