@@ -71,8 +71,8 @@ void MainWindow::createCounters() {
   //: What a screen reader says after the score counter's value: the points won so far.
   lblScoreValue_->setAccessibleDescription(tr("Score", "counter"));
   client->resize(ClientSize);
-  FitTexts(*client);
   PlaceInReadingDirection(*client);
+  FitTexts(*client);
   setCentralWidget(client);
 }
 

@@ -79,8 +79,8 @@ OptionsDialog::OptionsDialog(GameVariables& vars, const GameConstants& constants
     setTabOrder(tabOrder[i], tabOrder[i + 1]);
   }
 
-  FitTexts(*this);
   PlaceInReadingDirection(*this);
+  FitTexts(*this);
   connect(optOK_, &QPushButton::clicked, this, &OptionsDialog::optOK_Click);
   connect(optCancel_, &QPushButton::clicked, this, &OptionsDialog::optCancel_Click);
   Form_Load();
