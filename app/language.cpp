@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QStringList>
 #include <QTranslator>
@@ -60,13 +59,13 @@ QString ChooseLanguage() {
   return ChooseLanguage([](const char* name) { return qEnvironmentVariable(name); });
 }
 
-void SpeakLanguage(const QString& language) {
+void SpeakLanguage(const QString& language, const QString& qtCatalogues) {
   for (auto* spoken : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) delete spoken;
   if (language != u"en") {
     auto* game = new QTranslator(qApp);
     if (game->load(Catalogue(language))) QCoreApplication::installTranslator(game);
     auto* qt = new QTranslator(qApp);
-    if (qt->load("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (qt->load("qtbase_" + language, qtCatalogues)) {
       QCoreApplication::installTranslator(qt);
     }
   }

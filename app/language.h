@@ -2,6 +2,7 @@
 // chooses it, and nothing kept: LANGUAGE's list first, otherwise LC_ALL, LC_MESSAGES and LANG.
 #pragma once
 
+#include <QLibraryInfo>
 #include <QString>
 #include <functional>
 
@@ -13,9 +14,10 @@ namespace zarlin {
 QString ChooseLanguage(const std::function<QString(const char*)>& variable);
 QString ChooseLanguage();  // from the process's own environment
 
-// Makes the game and Qt's own dialogs speak `language` (Qt's where its catalogue is installed)
-// and sets the windows' direction from it. Before the first window is made: a widget keeps the
-// text it was given.
-void SpeakLanguage(const QString& language);
+// Makes the game and Qt's own dialogs speak `language` (Qt's where its catalogue is installed in
+// `qtCatalogues`) and sets the windows' direction from it. Before the first window is made: a
+// widget keeps the text it was given.
+void SpeakLanguage(const QString& language,
+                   const QString& qtCatalogues = QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
 }  // namespace zarlin

@@ -7,9 +7,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <QXmlStreamReader>
+#include <memory>
 
 #include "app/language.h"
 #include "support/every_window.h"
@@ -254,10 +256,21 @@ class LanguagesTest : public QObject {
     }
   }
 
-  // Arabic reads from the right: the menu bar starts there, and every control stands at its
-  // design rectangle mirrored within the client area, still when a dialog is made wider.
+  // Qt's own texts, such as a text box's right-click menu, come from Qt's catalogue
+  // (qt6-translations-l10n).
+  void qtsOwnTextsSpeakTheLanguage() {
+    Speak("de");
+    QLineEdit box;
+    const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+    QCOMPARE(menu->actions().first()->text().section(u'\t', 0, 0), QString("&Rückgängig"));
+  }
+
+  // Arabic reads from the right, even without Qt's own catalogues: the menu bar starts there,
+  // and every control stands at its design rectangle mirrored within the client area, still
+  // when a dialog is made wider.
   void rightToLeftMirrorsEveryWindow() {
-    Speak("ar");
+    const QTemporaryDir withoutQtsCatalogues;
+    SpeakLanguage("ar", withoutQtsCatalogues.path());
     QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
     WindowRig rig;
     rig.main.show();
