@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <algorithm>
 
 #include "desktop/primary_screen.h"
 #include "windows/colour_family.h"
@@ -51,7 +52,10 @@ void MainWindow::Form_Load(TimerFactory& timers, RandomSource& random, Sound& so
   info_.Create();
   windows_->CreateNotices();
 
-  resize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
+  // A language whose menu names run longer than the English widens the window to show them all,
+  // rather than hide the last behind the menu bar's overflow button.
+  const QSize menus = menuBar()->sizeHint();
+  resize(std::max(ClientSize.width(), menus.width()), ClientSize.height() + menus.height());
   if (const QRect screen = PrimaryScreenArea(); !screen.isEmpty()) {
     move(screen.center() - rect().center());
   }

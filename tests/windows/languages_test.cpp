@@ -86,6 +86,10 @@ QMap<QString, double> FittedSizes(const QString& language, QStringList& faults) 
   for (QWidget* window : OpenEveryWindow(rig)) {
     sizes[window->objectName()] = FittedSize(window, faults);
   }
+  rig.main.show();
+  if (rig.main.menuBar()->findChild<QWidget*>("qt_menubar_ext_button")->isVisible()) {
+    faults << "Main: menus hidden behind the menu bar's overflow button";
+  }
   return sizes;
 }
 
@@ -281,6 +285,15 @@ class LanguagesTest : public QObject {
     QWidget* client = rig.main.centralWidget();
     QCOMPARE(client->findChild<QLabel*>("lblRound")->geometry(), QRect(181, 8, 41, 17));
     QCOMPARE(client->findChild<QLabel*>("lblScoreValue")->geometry(), QRect(-3, 32, 177, 17));
+    // A counter's value stands beside its caption, at the right of its rectangle, as a number.
+    const QImage value = client->findChild<QLabel*>("lblRoundValue")->grab().toImage();
+    int leftmost = value.width();
+    for (int y = 0; y < value.height(); ++y) {
+      for (int x = 0; x < leftmost; ++x) {
+        if (qGray(value.pixel(x, y)) < 128) leftmost = x;
+      }
+    }
+    QVERIFY2(leftmost > value.width() * 3 / 4, qPrintable(QString::number(leftmost)));
 
     rig.trigger("G_Options");
     QWidget* options = rig.main.optionsDialog().Existing();
