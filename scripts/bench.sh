@@ -22,6 +22,8 @@ left_running() {
       }
     }'
 }
+# The game in English, whatever the desktop's language: windows are found by their captions.
+export LANGUAGE=en
 scripts/install.sh --bench
 scripts/build.sh build-bench -DCMAKE_BUILD_TYPE=Release -DZARLIN_BENCH=ON >/dev/null
 cmake -S . -B build-bench-spin -G Ninja -DCMAKE_BUILD_TYPE=Release -DZARLIN_BENCH=ON \

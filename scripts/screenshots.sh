@@ -12,8 +12,11 @@ build=${2:-build}
 zarlin=$build/app/zarlin
 watch_flashes=$build/tests/watch_flashes
 [ -x "$zarlin" ] && [ -x "$watch_flashes" ] || { echo "Build Zarlin first: scripts/build.sh $build" >&2; exit 1; }
-language=${LANGUAGE%%:*}
+language=${LANGUAGE:-}
+language=${language%%:*}
 case $language in en*) language= ;; esac
+# In English the windows are found by their English captions, whatever LANG says.
+[ -n "$language" ] || export LANGUAGE=en
 mkdir -p "$out"
 source scripts/x_session.sh
 x_session_start --openbox
