@@ -6,279 +6,279 @@
     <message>
         <source>Rules</source>
         <comment>dialog caption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zasady</translation>
     </message>
     <message>
         <source>The computer will flash a sequence of colored buttons. The goal of the player is to press the buttons in the order that they were flashed. If the player matches the whole sequence, a new one is presented which is longer than the previous one by 1 flash. For each button that the player matches correctly, he gets 1 point. </source>
-        <translation type="unfinished"></translation>
+        <translation>Komputer pokaże sekwencję błysków kolorowych przycisków. Celem gracza jest naciśnięcie przycisków w kolejności, w jakiej błysnęły. Jeśli gracz odtworzy całą sekwencję, pojawi się nowa, dłuższa od poprzedniej o 1 błysk. Za każdy poprawnie odtworzony przycisk gracz dostaje 1 punkt. </translation>
     </message>
     <message>
         <source>This continues until either the player makes a mistake, or until he successfully duplicates a sequence of length 128. </source>
-        <translation type="unfinished"></translation>
+        <translation>Gra trwa, dopóki gracz nie popełni błędu albo nie odtworzy bezbłędnie sekwencji o długości 128. </translation>
     </message>
     <message>
         <source>Rules</source>
         <comment>heading in the dialog</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zasady</translation>
     </message>
     <message>
         <source>About Zarlin</source>
-        <translation type="unfinished"></translation>
+        <translation>O grze Zarlin</translation>
     </message>
     <message>
         <source>Zarlin version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarlin wersja %1</translation>
     </message>
     <message>
         <source>Written by the Zarlin team</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorzy: zespół Zarlin</translation>
     </message>
     <message>
         <source>(C) %1 Quorvel Software</source>
-        <translation type="unfinished"></translation>
+        <translation>(C) %1 Quorvel Software</translation>
     </message>
     <message>
         <source>If you have any comments or thoughts on this program, please send them to zarlin@example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi i przemyślenia na temat tego programu prosimy przesyłać na adres zarlin@example.org</translation>
     </message>
     <message>
         <source>About Quorvel Software</source>
-        <translation type="unfinished"></translation>
+        <translation>O firmie Quorvel Software</translation>
     </message>
     <message>
         <source>To find out more about Quorvel Software and about other programs made by Quorvel Software you can visit our web site. Our website can be reached from the web site: </source>
-        <translation type="unfinished"></translation>
+        <translation>Aby dowiedzieć się więcej o firmie Quorvel Software i innych programach Quorvel Software, odwiedź naszą witrynę. Nasza witryna jest dostępna ze strony: </translation>
     </message>
     <message>
         <source> Or, we will send you the current URL of Quorvel Software&apos;s home pae if you send an e-mail to:</source>
-        <translation type="unfinished"></translation>
+        <translation> Możemy też przesłać aktualny adres URL strony domowej Quorvel Software, jeśli napiszesz na adres:</translation>
     </message>
     <message>
         <source>About Author</source>
-        <translation type="unfinished"></translation>
+        <translation>O autorze</translation>
     </message>
     <message>
         <source>To find out about the author, you can visit the web site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aby dowiedzieć się czegoś o autorze, odwiedź stronę:</translation>
     </message>
     <message>
         <source>License</source>
         <comment>dialog caption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Licencja</translation>
     </message>
     <message>
         <source>The license agreement for Zarlin can be read  from the menu Info, About, Quorvel.</source>
         <extracomment>Names the menu path Info &gt; About &gt; Quorvel with this language&apos;s menu items.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umowę licencyjną gry Zarlin można przeczytać w menu Informacje, O programie, Quorvel.</translation>
     </message>
 </context>
 <context>
     <name>zarlin::ColourWindow</name>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Biały</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Żółty</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Czerwony</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielony</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Niebieski</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Czarny</translation>
     </message>
     <message>
         <source>Key %1</source>
         <extracomment>What a screen reader says of a colour button: the key on the keyboard that presses it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz %1</translation>
     </message>
 </context>
 <context>
     <name>zarlin::InfoDialog</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>zarlin::MainWindow</name>
     <message>
         <source>&amp;White</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Biały</translation>
     </message>
     <message>
         <source>&amp;Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Żół&amp;ty</translation>
     </message>
     <message>
         <source>&amp;Red</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Czerwony</translation>
     </message>
     <message>
         <source>&amp;Green</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zielony</translation>
     </message>
     <message>
         <source>Bl&amp;ue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niebieski</translation>
     </message>
     <message>
         <source>Bl&amp;ack</source>
-        <translation type="unfinished"></translation>
+        <translation>Cz&amp;arny</translation>
     </message>
     <message>
         <source>Round:</source>
         <extracomment>The label before the round counter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Runda:</translation>
     </message>
     <message>
         <source>Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wynik:</translation>
     </message>
     <message>
         <source>Round</source>
         <comment>counter</comment>
         <extracomment>What a screen reader says after the round counter&apos;s value: the round of the game (a sequence one colour longer each time), not a shape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Runda</translation>
     </message>
     <message>
         <source>Score</source>
         <comment>counter</comment>
         <extracomment>What a screen reader says after the score counter&apos;s value: the points won so far.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wynik</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plik</translation>
     </message>
     <message>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nowa gra</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zakończ</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Widok</translation>
     </message>
     <message>
         <source>&amp;Show Current Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pokaż bieżące przyciski</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gra</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opcje...</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dźwięk</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informacje</translation>
     </message>
     <message>
         <source>&amp;Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zasady</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O programie</translation>
     </message>
     <message>
         <source>&amp;Zarlin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zarlin</translation>
     </message>
     <message>
         <source>&amp;Quorvel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quorvel</translation>
     </message>
     <message>
         <source>&amp;Author</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autor</translation>
     </message>
     <message>
         <source>&amp;License</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Licencja</translation>
     </message>
 </context>
 <context>
     <name>zarlin::NoticeWindow</name>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec gry</translation>
     </message>
     <message>
         <source>Sorry, Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Niestety, koniec gry</translation>
     </message>
     <message>
         <source>You Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Wygrywasz</translation>
     </message>
     <message>
         <source>Congratulations You Win!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gratulacje, wygrywasz!!</translation>
     </message>
 </context>
 <context>
     <name>zarlin::OptionsDialog</name>
     <message>
         <source>Options for Zarlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje gry Zarlin</translation>
     </message>
     <message>
         <source>Number Of Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba kolorów</translation>
     </message>
     <message>
         <source>Sequential Paterns</source>
-        <translation type="unfinished"></translation>
+        <translation>Wzorce sekwencyjne</translation>
     </message>
     <message>
         <source>Start Length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dł. startowa:</translation>
     </message>
     <message>
         <source>Delay (milliseconds):</source>
-        <translation type="unfinished"></translation>
+        <translation>Opóźnienie (ms):</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>The start length must be a number from 1 to %1: the colours of the first round.</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość startowa musi być liczbą od 1 do %1: to liczba kolorów w pierwszej rundzie.</translation>
     </message>
     <message numerus="yes">
         <source>The delay must be a number of milliseconds from %1 to %2: the pause between two flashes, which last %n milliseconds each.</source>
         <extracomment>%1 and %2 are the smallest and largest delay; %n is how long each flash lasts.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Opóźnienie musi być liczbą milisekund od %1 do %2: to przerwa między dwoma błyskami, z których każdy trwa %n milisekundę.</numerusform>
+            <numerusform>Opóźnienie musi być liczbą milisekund od %1 do %2: to przerwa między dwoma błyskami, z których każdy trwa %n milisekundy.</numerusform>
+            <numerusform>Opóźnienie musi być liczbą milisekund od %1 do %2: to przerwa między dwoma błyskami, z których każdy trwa %n milisekund.</numerusform>
         </translation>
     </message>
 </context>
