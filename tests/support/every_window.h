@@ -1,5 +1,5 @@
-// Every window a player can open, opened, and where each control's text goes, measured apart
-// from the game's own fitting, for the tests that read every text.
+// Every window a player can open, opened, and where each control's text goes and whether it fits,
+// measured apart from the game's own fitting, for the tests that read every text.
 #pragma once
 
 #include <QApplication>
@@ -53,15 +53,40 @@ inline QRect NeededArea(QWidget* control) {
     const bool check = qobject_cast<QCheckBox*>(control) != nullptr;
     const int indent =
         style->pixelMetric(check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth) +
-        style->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing : QStyle::PM_RadioButtonLabelSpacing);
+        style->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing
+                                 : QStyle::PM_RadioButtonLabelSpacing);
     const QString text = static_cast<QAbstractButton*>(control)->text();
-    area = QRect(indent, (control->height() - metrics.height()) / 2, metrics.horizontalAdvance(text),
-                 metrics.height());
+    area = QRect(indent, (control->height() - metrics.height()) / 2,
+                 metrics.horizontalAdvance(text), metrics.height());
   } else if (auto* button = qobject_cast<QPushButton*>(control)) {
     area = metrics.boundingRect(button->rect(), Qt::AlignCenter, button->text());
   }
   return QStyle::visualRect(control->layoutDirection(), control->rect(), area)
       .translated(control->pos());
+}
+
+// The smallest point size of the window's texts; in `faults` each text that does not lie inside
+// its rectangle and its window in the application's font family, or overlaps another.
+inline double FittedSize(QWidget* window, QStringList& faults) {
+  QList<QRect> texts;
+  double size = 100;
+  for (QWidget* control : window->findChildren<QWidget*>()) {
+    const QRect text = NeededArea(control);
+    if (text.isEmpty()) continue;
+    const QString where = window->objectName() + "." + control->objectName();
+    if (!control->geometry().contains(text) || !window->rect().contains(text)) {
+      faults << where + " cut";
+    }
+    for (const QRect& other : texts) {
+      if (other.intersects(text)) faults << where + " drawn over another";
+    }
+    if (control->font().family() != QApplication::font().family()) {
+      faults << where + " in another font";
+    }
+    texts << text;
+    size = std::min(size, control->font().pointSizeF());
+  }
+  return size;
 }
 
 }  // namespace zarlin::testing

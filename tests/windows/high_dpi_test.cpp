@@ -97,20 +97,10 @@ class HighDpiTest : public QObject {
     const QList<QWidget*> windows = OpenEveryWindow(rig);
     QCOMPARE(windows.size(), 9);
     for (QWidget* window : windows) {
-      QList<QRect> texts;
-      QString sizes;
-      for (QWidget* control : window->findChildren<QWidget*>()) {
-        const QRect text = NeededArea(control);
-        if (text.isEmpty()) continue;
-        const QString where = window->objectName() + "." + control->objectName();
-        QCOMPARE(control->font().family(), font.family());
-        QVERIFY2(control->geometry().contains(text) && window->rect().contains(text), qPrintable(where));
-        for (const QRect& other : texts) QVERIFY2(!other.intersects(text), qPrintable(where));
-        texts << text;
-        sizes = QString::number(control->font().pointSizeF());
-      }
-      qInfo("%s in %s: %s pt", qPrintable(font.family()), qPrintable(window->objectName()),
-            qPrintable(sizes));
+      QStringList faults;
+      const double size = FittedSize(window, faults);
+      QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+      qInfo("%s in %s: %g pt", qPrintable(font.family()), qPrintable(window->objectName()), size);
     }
     QApplication::setFont(QFont());
   }

@@ -60,25 +60,6 @@ QList<Message> SourceTexts() {
   return messages;
 }
 
-// Each control's text lies inside its rectangle and its window and overlaps no other; the
-// smallest point size of the window's texts.
-double FittedSize(QWidget* window, QStringList& faults) {
-  QList<QRect> texts;
-  double size = 100;
-  for (QWidget* control : window->findChildren<QWidget*>()) {
-    const QRect text = NeededArea(control);
-    if (text.isEmpty()) continue;
-    const QString where = window->objectName() + "." + control->objectName();
-    if (!control->geometry().contains(text) || !window->rect().contains(text)) faults << where + " cut";
-    for (const QRect& other : texts) {
-      if (other.intersects(text)) faults << where + " drawn over another";
-    }
-    texts << text;
-    size = std::min(size, control->font().pointSizeF());
-  }
-  return size;
-}
-
 QMap<QString, double> FittedSizes(const QString& language, QStringList& faults) {
   Speak(language);
   WindowRig rig;
@@ -110,37 +91,32 @@ double Floor(QFont font, double english, const QString& sample) {
   return size;
 }
 
-// The access keys alike within one list of texts.
-QStringList KeysAlike(const QString& where, const QStringList& texts) {
-  static const QRegularExpression key("&([^&])");
-  QStringList keys;
-  QStringList alike;
-  for (const QString& text : texts) {
-    const QString letter = key.match(text).captured(1).toLower();
-    if (letter.isEmpty()) continue;
-    if (keys.contains(letter)) alike << where + ": " + letter;
-    keys << letter;
-  }
-  return alike;
-}
-
 // The access keys alike within the menu bar, a menu or a window.
 QStringList AccessKeysAlike(const QString& language) {
   Speak(language);
   WindowRig rig;
-  QStringList bar;
-  for (QAction* menu : rig.main.menuBar()->actions()) bar << menu->text();
-  QStringList alike = KeysAlike("menu bar", bar);
-  for (QMenu* menu : rig.main.findChildren<QMenu*>()) {
+  QStringList alike;
+  const auto compare = [&alike](const QString& where, const QStringList& texts) {
+    static const QRegularExpression key("&([^&])");
+    QStringList keys;
+    for (const QString& text : texts) {
+      const QString letter = key.match(text).captured(1).toLower();
+      if (!letter.isEmpty() && keys.contains(letter)) alike << where + ": " + letter;
+      keys << letter;
+    }
+  };
+  const auto itemsOf = [](const QWidget* menu) {
     QStringList items;
     for (QAction* item : menu->actions()) items << item->text();
-    alike << KeysAlike(menu->objectName(), items);
-  }
+    return items;
+  };
+  compare("menu bar", itemsOf(rig.main.menuBar()));
+  for (QMenu* menu : rig.main.findChildren<QMenu*>()) compare(menu->objectName(), itemsOf(menu));
   for (QWidget* window : OpenEveryWindow(rig)) {
     QStringList controls;
     for (auto* button : window->findChildren<QAbstractButton*>()) controls << button->text();
     for (auto* box : window->findChildren<QGroupBox*>()) controls << box->title();
-    alike << KeysAlike(window->objectName(), controls);
+    compare(window->objectName(), controls);
   }
   return alike;
 }
