@@ -6,6 +6,6 @@ scripts/install.sh
 scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display here (DISPLAY and WAYLAND_DISPLAY are unset): playing on a virtual screen and taking screenshots into build/screenshots instead. Run 'build/app/zarlin' from a desktop session to play." >&2
-  exec scripts/screenshots.sh build/screenshots
+  LANGUAGE=en exec scripts/screenshots.sh build/screenshots  # all ten windows, found by their English captions
 fi
 exec build/app/zarlin
