@@ -9,6 +9,7 @@
 #include "desktop/system_clock.h"
 #include "desktop/window_system.h"
 #include "engine/random_source.h"
+#include "language.h"
 #include "main_window.h"
 #include "version_record.h"
 
@@ -27,6 +28,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(zarlin::ProductName);
   QApplication::setApplicationVersion(zarlin::ProductVersion);
   QApplication::setDesktopFileName(zarlin::AppId);
+  zarlin::SpeakLanguage(zarlin::ChooseLanguage());
 
   zarlin::QtTimerFactory timers;
   zarlin::RandomSource random(zarlin::SystemClockReading);

@@ -5,10 +5,12 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <algorithm>
 
 #include "desktop/primary_screen.h"
 #include "windows/colour_family.h"
 #include "windows/qt_game_windows.h"
+#include "window_parts/mirrored_places.h"
 #include "window_parts/readable_texts.h"
 #include "window_parts/twips.h"
 
@@ -50,7 +52,10 @@ void MainWindow::Form_Load(TimerFactory& timers, RandomSource& random, Sound& so
   info_.Create();
   windows_->CreateNotices();
 
-  resize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
+  // A language whose menu names run longer than the English widens the window to show them all,
+  // rather than hide the last behind the menu bar's overflow button.
+  const QSize menus = menuBar()->sizeHint();
+  resize(std::max(ClientSize.width(), menus.width()), ClientSize.height() + menus.height());
   if (const QRect screen = PrimaryScreenArea(); !screen.isEmpty()) {
     move(screen.center() - rect().center());
   }
@@ -58,14 +63,19 @@ void MainWindow::Form_Load(TimerFactory& timers, RandomSource& random, Sound& so
 
 void MainWindow::createCounters() {
   auto* client = new QWidget(this);
-  AddLabel(client, "lblRound", "Round:", TwipsRect(240, 120, 615, 255));
+  //: The label before the round counter.
+  AddLabel(client, "lblRound", tr("Round:"), TwipsRect(240, 120, 615, 255));
   lblRoundValue_ = AddLabel(client, "lblRoundValue", "1", TwipsRect(960, 120, 2655, 255));
-  AddLabel(client, "lblScore", "Score:", TwipsRect(240, 480, 615, 255));
+  AddLabel(client, "lblScore", tr("Score:"), TwipsRect(240, 480, 615, 255));
   lblScoreValue_ = AddLabel(client, "lblScoreValue", "0", TwipsRect(960, 480, 2655, 255));
   // A screen reader reads a counter as its value; what it counts is its description.
-  lblRoundValue_->setAccessibleDescription("Round");
-  lblScoreValue_->setAccessibleDescription("Score");
+  //: What a screen reader says after the round counter's value: the round of the game (a
+  //: sequence one colour longer each time), not a shape.
+  lblRoundValue_->setAccessibleDescription(tr("Round", "counter"));
+  //: What a screen reader says after the score counter's value: the points won so far.
+  lblScoreValue_->setAccessibleDescription(tr("Score", "counter"));
   client->resize(ClientSize);
+  PlaceInReadingDirection(*client);
   FitTexts(*client);
   setCentralWidget(client);
 }
@@ -81,38 +91,38 @@ QAction* MainWindow::addItem(QMenu* menu, const char* name, const QString& capti
 }
 
 void MainWindow::createMenus() {
-  QMenu* file = menuBar()->addMenu("&File");
+  QMenu* file = menuBar()->addMenu(tr("&File"));
   file->setObjectName("File");
-  addItem(file, "F_NewGame", "&New Game", &MainWindow::F_NewGame_Click, QKeySequence("Ctrl+N"));
-  addItem(file, "F_Exit", "&Exit", &MainWindow::F_Exit_Click, QKeySequence("Ctrl+Q"));
+  addItem(file, "F_NewGame", tr("&New Game"), &MainWindow::F_NewGame_Click, QKeySequence("Ctrl+N"));
+  addItem(file, "F_Exit", tr("&Exit"), &MainWindow::F_Exit_Click, QKeySequence("Ctrl+Q"));
 
-  QMenu* view = menuBar()->addMenu("&View");
+  QMenu* view = menuBar()->addMenu(tr("&View"));
   view->setObjectName("View");
   for (const ColourDesign& design : ColourFamily) {
-    addItem(view, design.viewItem, design.viewCaption,
+    addItem(view, design.viewItem, tr(design.viewCaption),
             [this, colour = design.number] { windows_->ShowColourWindow(colour); });
   }
-  addItem(view, "V_ShowCurrent", "&Show Current Buttons", &MainWindow::V_ShowCurrent_Click);
+  addItem(view, "V_ShowCurrent", tr("&Show Current Buttons"), &MainWindow::V_ShowCurrent_Click);
 
-  QMenu* game = menuBar()->addMenu("&Game");
+  QMenu* game = menuBar()->addMenu(tr("&Game"));
   game->setObjectName("Game");
-  addItem(game, "G_Options", "&Options...", &MainWindow::G_Options_Click);
+  addItem(game, "G_Options", tr("&Options..."), &MainWindow::G_Options_Click);
   // Not kept between runs, like every setting: a player who wants the game silent for good
   // mutes it in the desktop's mixer, which remembers.
-  QAction* sound = addItem(game, "G_Sound", "&Sound", &MainWindow::G_Sound_Click,
+  QAction* sound = addItem(game, "G_Sound", tr("&Sound"), &MainWindow::G_Sound_Click,
                            QKeySequence("Ctrl+M"));
   sound->setCheckable(true);
   sound->setChecked(true);
 
-  QMenu* info = menuBar()->addMenu("&Info");
+  QMenu* info = menuBar()->addMenu(tr("&Info"));
   info->setObjectName("Info");
-  addItem(info, "I_Rules", "&Rules", [this] { info_.Rules.Show(); });
-  QMenu* about = info->addMenu("&About");
+  addItem(info, "I_Rules", tr("&Rules"), [this] { info_.Rules.Show(); });
+  QMenu* about = info->addMenu(tr("&About"));
   about->setObjectName("I_About");
-  addItem(about, "I_A_Zarlin", "&Zarlin", [this] { info_.AboutZarlin.Show(); });
-  addItem(about, "I_A_Quorvel", "&Quorvel", [this] { info_.AboutQuorvel.Show(); });
-  addItem(about, "I_A_Author", "&Author", [this] { info_.AboutAuthor.Show(); });
-  addItem(info, "I_License", "&License", [this] { info_.License.Show(); });
+  addItem(about, "I_A_Zarlin", tr("&Zarlin"), [this] { info_.AboutZarlin.Show(); });
+  addItem(about, "I_A_Quorvel", tr("&Quorvel"), [this] { info_.AboutQuorvel.Show(); });
+  addItem(about, "I_A_Author", tr("&Author"), [this] { info_.AboutAuthor.Show(); });
+  addItem(info, "I_License", tr("&License"), [this] { info_.License.Show(); });
 }
 
 void MainWindow::F_NewGame_Click() {

@@ -1,8 +1,6 @@
 // Checking and storing the options the player typed.
 #include "options_form.h"
 
-#include <limits>
-
 #include "game.h"
 #include "numbers.h"
 
@@ -28,21 +26,6 @@ std::optional<OptionsBox> StoreOptions(const OptionsForm& form, GameVariables& v
   vars.Delay = form.delay;
   vars.StartLastIndex = *startLastIndex;
   return std::nullopt;
-}
-
-std::string RefusalMessage(OptionsBox box, const GameConstants& constants) {
-  const std::string blink = std::to_string(constants.BlinkTime);
-  switch (box) {
-    case OptionsBox::StartLength:
-      return "The start length must be a number from 1 to " +
-             std::to_string(constants.MaxSeqIndex + 1) + ": the colours of the first round.";
-    case OptionsBox::Delay:
-      return "The delay must be a number of milliseconds from " +
-             std::to_string(1 - constants.BlinkTime) + " to " +
-             std::to_string(std::numeric_limits<std::int32_t>::max() - constants.BlinkTime) +
-             ": the pause between two flashes, which last " + blink + " milliseconds each.";
-  }
-  return {};
 }
 
 }  // namespace zarlin

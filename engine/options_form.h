@@ -30,7 +30,4 @@ std::optional<double> StartLastIndexFor(std::string_view startLength, std::int16
 std::optional<OptionsBox> StoreOptions(const OptionsForm& form, GameVariables& vars,
                                        const GameConstants& constants);
 
-// What the player is told about a refused box: the limits that the fixed values set.
-std::string RefusalMessage(OptionsBox box, const GameConstants& constants);
-
 }  // namespace zarlin

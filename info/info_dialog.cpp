@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "window_parts/frames.h"
+#include "window_parts/mirrored_places.h"
 #include "window_parts/readable_texts.h"
 
 namespace zarlin {
@@ -18,7 +19,7 @@ InfoDialog::InfoDialog(const InfoDesign& design)
   setWindowTitle(design.caption);
   resize(design.clientSize);
   if (design.ok) {
-    auto* ok = new QPushButton("Ok", this);
+    auto* ok = new QPushButton(tr("Ok"), this);
     ok->setObjectName("Ok");
     ok->setGeometry(*design.ok);
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
@@ -32,6 +33,7 @@ InfoDialog::InfoDialog(const InfoDesign& design)
     text->setWordWrap(true);
   }
   FitTextsWhenShown(*this);
+  PlaceInReadingDirection(*this);
 }
 
 // Esc does what Ok does; Rules, which has no button, closes only by its close box.

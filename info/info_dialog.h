@@ -17,7 +17,7 @@ struct LabelDesign {
 
 struct InfoDesign {
   const char* name;
-  const char* caption;
+  QString caption;
   QSize clientSize;
   bool maximiseBox;
   std::optional<QRect> ok;  // the Ok button, where the dialog has one

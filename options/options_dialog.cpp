@@ -9,9 +9,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolTip>
+#include <limits>
 
 #include "engine/numbers.h"
 #include "window_parts/frames.h"
+#include "window_parts/mirrored_places.h"
 #include "window_parts/readable_texts.h"
 #include "desktop/window_manager_hints.h"
 #include "window_parts/twips.h"
@@ -29,7 +31,7 @@ Control* Place(Control* control, const char* name, QRect rect) {
   return control;
 }
 
-QPushButton* AddButton(QWidget* dialog, const char* name, const char* caption, QRect rect) {
+QPushButton* AddButton(QWidget* dialog, const char* name, const QString& caption, QRect rect) {
   auto* button = Place(new QPushButton(caption, dialog), name, rect);
   // Neither button answers Enter or Esc.
   button->setAutoDefault(false);
@@ -46,27 +48,29 @@ OptionsDialog::OptionsDialog(GameVariables& vars, const GameConstants& constants
       vars_(vars),
       constants_(constants) {
   setObjectName("Options");
-  setWindowTitle("Options for Zarlin");
+  setWindowTitle(tr("Options for Zarlin"));
   setFixedSize(TwipsSize(5580, 1890));
   StandAlone(*this);
 
   // The frame only draws the box: the option buttons belong to the dialog, above the frame.
-  Place(new QGroupBox("Number Of Colors", this), "frmNoColors", TwipsRect(240, 120, 1455, 1575));
+  Place(new QGroupBox(tr("Number Of Colors"), this), "frmNoColors", TwipsRect(240, 120, 1455, 1575));
   addColourCount(2, TwipsRect(720, 360, 735, 255));
   addColourCount(3, TwipsRect(720, 600, 735, 255));
   addColourCount(4, TwipsRect(720, 840, 735, 255));
   addColourCount(5, TwipsRect(720, 1080, 735, 255));
   addColourCount(6, TwipsRect(720, 1320, 855, 255));
-  chkSeqPattern_ = Place(new QCheckBox("Sequential Paterns", this), "chkSeqPattern",
+  chkSeqPattern_ = Place(new QCheckBox(tr("Sequential Paterns"), this), "chkSeqPattern",
                          TwipsRect(1800, 120, 1935, 255));
-  Place(new QLabel("Start Length:", this), "lblStartLen", TwipsRect(1800, 600, 1095, 255));
+  const QString startLength = tr("Start Length:");
+  const QString delay = tr("Delay (milliseconds):");
+  Place(new QLabel(startLength, this), "lblStartLen", TwipsRect(1800, 600, 1095, 255));
   txtStartLen_ = Place(new QLineEdit("1", this), "txtStartLen", TwipsRect(3360, 600, 615, 375));
-  Place(new QLabel("Delay (milliseconds):", this), "lblDelay", TwipsRect(1800, 1080, 1575, 255));
+  Place(new QLabel(delay, this), "lblDelay", TwipsRect(1800, 1080, 1575, 255));
   txtDelay_ = Place(new QLineEdit("200", this), "txtDelay", TwipsRect(3360, 1080, 615, 375));
-  optOK_ = AddButton(this, "optOK", "OK", TwipsRect(4200, 120, 1095, 375));
-  optCancel_ = AddButton(this, "optCancel", "Cancel", TwipsRect(4200, 600, 1095, 375));
-  txtStartLen_->setAccessibleName("Start Length:");
-  txtDelay_->setAccessibleName("Delay (milliseconds):");
+  optOK_ = AddButton(this, "optOK", tr("OK"), TwipsRect(4200, 120, 1095, 375));
+  optCancel_ = AddButton(this, "optCancel", tr("Cancel"), TwipsRect(4200, 600, 1095, 375));
+  txtStartLen_->setAccessibleName(startLength);
+  txtDelay_->setAccessibleName(delay);
 
   QWidget* const tabOrder[] = {rbnColors_[1], rbnColors_[2], rbnColors_[3], rbnColors_[4],
                                chkSeqPattern_, optOK_, optCancel_, txtStartLen_, txtDelay_,
@@ -75,6 +79,7 @@ OptionsDialog::OptionsDialog(GameVariables& vars, const GameConstants& constants
     setTabOrder(tabOrder[i], tabOrder[i + 1]);
   }
 
+  PlaceInReadingDirection(*this);
   FitTexts(*this);
   connect(optOK_, &QPushButton::clicked, this, &OptionsDialog::optOK_Click);
   connect(optCancel_, &QPushButton::clicked, this, &OptionsDialog::optCancel_Click);
@@ -146,12 +151,29 @@ void OptionsDialog::keyPressEvent(QKeyEvent* event) {
 // Nothing was stored: the box that stands in the way gets the focus and says what it takes.
 void OptionsDialog::refuse(OptionsBox box) {
   QLineEdit* text = box == OptionsBox::StartLength ? txtStartLen_ : txtDelay_;
-  const QString message = QString::fromStdString(RefusalMessage(box, constants_));
+  const QString message = refusalMessage(box);
   text->setToolTip(message);
   text->setAccessibleDescription(message);
   text->setFocus(Qt::OtherFocusReason);
   text->selectAll();
   QToolTip::showText(text->mapToGlobal(QPoint(0, text->height())), message, text);
+}
+
+// What the player is told about a refused box: the limits that the fixed values set.
+QString OptionsDialog::refusalMessage(OptionsBox box) const {
+  switch (box) {
+    case OptionsBox::StartLength:
+      return tr("The start length must be a number from 1 to %1: the colours of the first round.")
+          .arg(constants_.MaxSeqIndex + 1);
+    case OptionsBox::Delay:
+      //: %1 and %2 are the smallest and largest delay; %n is how long each flash lasts.
+      return tr("The delay must be a number of milliseconds from %1 to %2: the pause between two "
+                "flashes, which last %n milliseconds each.",
+                nullptr, constants_.BlinkTime)
+          .arg(1 - constants_.BlinkTime)
+          .arg(std::numeric_limits<std::int32_t>::max() - constants_.BlinkTime);
+  }
+  return {};
 }
 
 }  // namespace zarlin

@@ -31,6 +31,7 @@ class OptionsDialog : public QWidget {
   void optOK_Click();
   void optCancel_Click();
   void refuse(OptionsBox box);
+  QString refusalMessage(OptionsBox box) const;
   void addColourCount(int count, QRect rect);
   void keepFocusOnTheSelectedCount();
 

@@ -2,7 +2,9 @@
 # Starts the real game on a virtual X screen with a window manager, opens every window a player
 # can see, and writes a screenshot of each into one folder: scripts/screenshots.sh [FOLDER
 # [BUILD]], by default docs/screenshots from the build in build/. The win takes a game of 128
-# colours played back right, so the whole takes about a minute and a half.
+# colours played back right, so the whole takes about a minute and a half. In another language
+# (LANGUAGE=de scripts/screenshots.sh) only the main window and the options dialog are taken, as
+# main_de.png and options_de.png, the menu opened from the keyboard whatever its access keys.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/screenshots}
@@ -10,13 +12,21 @@ build=${2:-build}
 zarlin=$build/app/zarlin
 watch_flashes=$build/tests/watch_flashes
 [ -x "$zarlin" ] && [ -x "$watch_flashes" ] || { echo "Build Zarlin first: scripts/build.sh $build" >&2; exit 1; }
+language=${LANGUAGE:-}
+language=${language%%:*}
+case $language in en*) language= ;; esac
+# In English the windows are found by their English captions, whatever LANG says.
+[ -n "$language" ] || export LANGUAGE=en
 mkdir -p "$out"
 source scripts/x_session.sh
 x_session_start --openbox
 
 shoot() {  # shoot NAME FILE: a screenshot of one window with its frame
+  shoot_window "$(x_window "$1")" "$2"
+}
+shoot_window() {  # shoot_window ID FILE
   sleep 0.3
-  import -frame -window "$(x_window "$1")" "$out/$2.png"
+  import -frame -window "$1" "$out/$2.png"
   echo "$out/$2.png"
 }
 keys() {  # keys KEYS...: types keys into the main window, menus by their access keys
@@ -33,6 +43,17 @@ main=$(x_window Zarlin)
 "$watch_flashes" 1 > "$XDG_RUNTIME_DIR/first" &
 keys ctrl+n
 wait $!
+if [ -n "$language" ]; then
+  shoot Zarlin "main_$language"
+  keys alt Right Right Down Return  # Game, Options
+  for _ in $(seq 100); do
+    options=$(xdotool getactivewindow)
+    [ "$options" != "$main" ] && break
+    sleep 0.05
+  done
+  shoot_window "$options" "options_$language"
+  exit 0
+fi
 shoot Zarlin main
 
 # A wrong click: the game-over notice.

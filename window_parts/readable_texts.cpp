@@ -17,7 +17,7 @@ namespace zarlin {
 namespace {
 
 constexpr double QuarterPoint = 0.25;
-constexpr double SmallestPointSize = 5.0;  // smaller than this nobody reads
+constexpr double SmallestPointSize = 7.0;  // smaller than this few read
 
 // Where a button-like control's style draws its label, and how it aligns it there.
 QRect ButtonTextArea(const QAbstractButton& button, QStyle::SubElement contents, int alignment) {
@@ -25,7 +25,9 @@ QRect ButtonTextArea(const QAbstractButton& button, QStyle::SubElement contents,
   option.initFrom(&button);
   option.text = button.text();
   const QRect box = button.style()->subElementRect(contents, &option, &button);
-  return button.fontMetrics().boundingRect(box, alignment | Qt::TextShowMnemonic, button.text());
+  return button.fontMetrics().boundingRect(
+      box, QStyle::visualAlignment(button.layoutDirection(), Qt::Alignment(alignment)) |
+               Qt::TextShowMnemonic, button.text());
 }
 
 // Where a label, check box, option button, frame or command button draws its text, in its own
@@ -35,8 +37,10 @@ QRect OwnTextArea(const QWidget& control) {
   if (const auto* label = qobject_cast<const QLabel*>(&control)) {
     if (label->text().isEmpty()) return {};
     const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
-    return label->fontMetrics().boundingRect(label->contentsRect(),
-                                             int(label->alignment()) | wrap, label->text());
+    const Qt::Alignment alignment =
+        QStyle::visualAlignment(label->layoutDirection(), label->alignment());
+    return label->fontMetrics().boundingRect(label->contentsRect(), int(alignment) | wrap,
+                                             label->text());
   }
   if (const auto* box = qobject_cast<const QGroupBox*>(&control)) {
     if (box->title().isEmpty()) return {};

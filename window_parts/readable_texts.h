@@ -9,8 +9,9 @@ namespace zarlin {
 
 // Called once a window's controls stand at their places: keeps the default size where every
 // text lies inside its own rectangle and the window and overlaps no other; otherwise gives the
-// window's texts the largest smaller size, in quarter points, at which they all do. Text boxes
-// and menus keep the default size.
+// window's texts the largest smaller size, in quarter points, at which they all do, and never
+// less than 7 points: a translation that needs less is too long. Text boxes and menus keep the
+// default size.
 void FitTexts(QWidget& window);
 
 // The same, as the window is first shown, before it is drawn: for the windows made hidden at

@@ -25,11 +25,12 @@ ColourWindow::ColourWindow(const ColourDesign& design, Game& game, TimerFactory&
       picDarkGrey_(new QLabel(this)),
       tmrBlink_(timers.MakeTimer([this] { tmrBlink_Timer(); })) {
   setObjectName(design.name);
-  setWindowTitle(design.name);
+  setWindowTitle(tr(design.name));
   picColour_->setObjectName(QString("pic") + design.name);
   picColour_->setGeometry(QRect(QPoint(0, 0), FaceSize));
-  picColour_->setAccessibleName(design.name);
-  picColour_->setAccessibleDescription(QString("Key %1").arg(design.number));
+  picColour_->setAccessibleName(tr(design.name));
+  //: What a screen reader says of a colour button: the key on the keyboard that presses it.
+  picColour_->setAccessibleDescription(tr("Key %1").arg(design.number));
   picDarkGrey_->setObjectName("picDarkGrey");
   picDarkGrey_->setPixmap(Picture("dark_grey_face.xpm"));
   picDarkGrey_->setGeometry(QRect(QPoint(0, 0), FaceSize));

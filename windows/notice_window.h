@@ -9,7 +9,7 @@ namespace zarlin {
 
 struct NoticeDesign {
   const char* name;
-  const char* caption;
+  const char* caption;  // caption and text before translation
   const char* labelName;
   const char* text;
   QRect labelRect;

@@ -45,6 +45,15 @@ metainfo=$root/usr/share/metainfo/org.example.Zarlin.metainfo.xml
 desktop-file-validate "$desktop"
 appstreamcli validate --no-net --pedantic "$metainfo" >/dev/null ||
   appstreamcli validate --no-net "$metainfo"
+# Both speak every language the game speaks, each text of the metadata translated.
+english=$(grep -cE '<(name|summary|p|developer_name)>' "$metainfo")
+for language in de fr es it pt_BR pl tr ru uk zh_CN zh_TW ja ar he; do
+  for key in Name GenericName Comment Keywords; do
+    grep -q "^$key\[$language\]=." "$desktop" || fail "the launcher has no $key in $language"
+  done
+  [ "$(grep -c "xml:lang=\"$language\"" "$metainfo")" = "$english" ] ||
+    fail "the metadata has not its $english texts in $language"
+done
 
 # What the launcher and the metadata name is there, spelt as installed.
 exec=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")

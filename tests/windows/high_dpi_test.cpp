@@ -2,16 +2,11 @@
 // still covers its whole button, the two faces lie on each other, the about pictures stay crisp,
 // every design rectangle keeps its size in logical pixels, and every text can be read in the
 // default fonts of the common desktops.
-#include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSet>
-#include <QStyleOptionGroupBox>
 #include <QTest>
 
-#include "support/window_rig.h"
+#include "support/every_window.h"
 #include "window_parts/picture_box.h"
 
 namespace zarlin::testing {
@@ -99,68 +94,17 @@ class HighDpiTest : public QObject {
     QCOMPARE(QFontInfo(font).family(), font.family());  // the font is installed
     QApplication::setFont(font);
     WindowRig rig;
-    for (const char* item : {"G_Options", "I_Rules", "I_A_Zarlin", "I_A_Quorvel", "I_A_Author",
-                             "I_License"}) {
-      rig.trigger(item);
-    }
-    rig.windows().ShowNotice(Notice::GameOver);
-    rig.windows().ShowNotice(Notice::Win);
-    QList<QWidget*> windows{rig.main.centralWidget()};
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-      if (window->isVisible() && window != &rig.main) windows << window;
-    }
+    const QList<QWidget*> windows = OpenEveryWindow(rig);
     QCOMPARE(windows.size(), 9);
-    rig.main.centralWidget()->setObjectName("Main");
     for (QWidget* window : windows) {
-      QList<QRect> texts;
-      QString sizes;
-      for (QWidget* control : window->findChildren<QWidget*>()) {
-        const QRect text = NeededArea(control);
-        if (text.isEmpty()) continue;
-        const QString where = window->objectName() + "." + control->objectName();
-        QCOMPARE(control->font().family(), font.family());
-        QVERIFY2(control->geometry().contains(text) && window->rect().contains(text), qPrintable(where));
-        for (const QRect& other : texts) QVERIFY2(!other.intersects(text), qPrintable(where));
-        texts << text;
-        sizes = QString::number(control->font().pointSizeF());
-      }
-      qInfo("%s in %s: %s pt", qPrintable(font.family()), qPrintable(window->objectName()),
-            qPrintable(sizes));
+      QStringList faults;
+      const double size = FittedSize(window, faults);
+      QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+      qInfo("%s in %s: %g pt", qPrintable(font.family()), qPrintable(window->objectName()), size);
     }
     QApplication::setFont(QFont());
   }
 
- private:
-  // Where a control's text goes, in its window, measured from its font: a label's from its
-  // top-left corner, wrapped at word boundaries where it wraps; a check box's or option
-  // button's after the indicator and its spacing; a frame's caption where the style puts it;
-  // a command button's centred.
-  static QRect NeededArea(QWidget* control) {
-    const QFontMetrics metrics = control->fontMetrics();
-    const QStyle* style = control->style();
-    QRect area;
-    if (auto* label = qobject_cast<QLabel*>(control); label && !label->text().isEmpty()) {
-      area = metrics.boundingRect(QRect(0, 0, label->width(), 1000),
-                                  label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
-    } else if (auto* box = qobject_cast<QGroupBox*>(control)) {
-      QStyleOptionGroupBox option;
-      option.initFrom(box);
-      option.text = box->title();
-      option.subControls = QStyle::SC_GroupBoxLabel;
-      area = style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
-    } else if (qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control)) {
-      const bool check = qobject_cast<QCheckBox*>(control) != nullptr;
-      const int indent =
-          style->pixelMetric(check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth) +
-          style->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing : QStyle::PM_RadioButtonLabelSpacing);
-      const QString text = static_cast<QAbstractButton*>(control)->text();
-      area = QRect(indent, (control->height() - metrics.height()) / 2, metrics.horizontalAdvance(text),
-                   metrics.height());
-    } else if (auto* button = qobject_cast<QPushButton*>(control)) {
-      area = metrics.boundingRect(button->rect(), Qt::AlignCenter, button->text());
-    }
-    return area.translated(control->pos());
-  }
 };
 
 }  // namespace zarlin::testing
