@@ -220,9 +220,14 @@ void PulseSound::Timed(pa_stream* stream, int success, void* self) {
   }
   const std::int64_t tuneFrom = from + Bytes(samples.size());
   samples.insert(samples.end(), tune->begin(), tune->end());
-  // Away with whatever the stream still holds after it, and the rest written in its place.
-  Unref(pa_stream_flush(stream, nullptr, nullptr));
-  if (samples.empty()) {
+  // Silence over whatever is left of the sounding tune after the new one. A flush would do, but
+  // it also drops what the server keeps behind its read index to rewind into.
+  if (sound.sounding_) {
+    const std::int64_t soundingEnd = sound.soundingFrom_ + Bytes(sound.sounding_->size());
+    const std::int64_t left = (soundingEnd - from) / Bytes(1);
+    if (left > static_cast<std::int64_t>(samples.size())) samples.resize(static_cast<std::size_t>(left));
+  }
+  if (std::all_of(samples.begin(), samples.end(), [](std::int16_t s) { return s == 0; })) {
     Unref(pa_stream_cork(stream, 1, nullptr, nullptr));
     sound.corked_ = true;
     return;
