@@ -20,7 +20,7 @@ hear_tones=$4
 
 fail() {
   echo "FAIL ($name): $*" >&2
-  tail -n 5 "$XDG_RUNTIME_DIR/$server.log" >&2
+  tail -n 5 "$XDG_RUNTIME_DIR/$server.log" >&2 2>/dev/null || true
   exit 1
 }
 source "$(dirname "$0")/../../scripts/x_session.sh"
