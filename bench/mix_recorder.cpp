@@ -10,7 +10,9 @@ namespace zarlin::bench {
 namespace {
 
 constexpr int Rate = 48000;
-constexpr std::size_t Chunk = Rate / 1000;  // a millisecond a read
+// 100 ms a read, twice the game's latency: a recorder that asks for less holds the sink at its
+// own latency, whatever the game asks, and the onsets would be those of that sink.
+constexpr std::size_t Chunk = Rate / 10;
 
 double Seconds(MixRecorder::Clock::time_point t) {
   return std::chrono::duration<double>(t.time_since_epoch()).count();
@@ -20,7 +22,7 @@ double Seconds(MixRecorder::Clock::time_point t) {
 
 bool MixRecorder::Start(const char* monitor) {
   const pa_sample_spec format = {PA_SAMPLE_S16LE, Rate, 1};
-  const std::uint32_t fragment = Chunk * sizeof(std::int16_t);
+  const auto fragment = static_cast<std::uint32_t>(Chunk * sizeof(std::int16_t));
   const pa_buffer_attr buffer = {static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1),
                                  static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1),
                                  fragment};
@@ -33,13 +35,13 @@ bool MixRecorder::Start(const char* monitor) {
 }
 
 void MixRecorder::Record() {
-  std::int16_t chunk[Chunk];
+  std::vector<std::int16_t> chunk(Chunk);
   while (!stop_) {
     int error = 0;
-    if (pa_simple_read(static_cast<pa_simple*>(stream_), chunk, sizeof chunk, &error) < 0) break;
+    if (pa_simple_read(static_cast<pa_simple*>(stream_), chunk.data(), chunk.size() * sizeof(std::int16_t), &error) < 0) break;
     const double now = Seconds(Clock::now());
     std::lock_guard lock(mutex_);
-    samples_.insert(samples_.end(), chunk, chunk + Chunk);
+    samples_.insert(samples_.end(), chunk.begin(), chunk.end());
     zero_ = std::min(zero_, now - double(samples_.size()) / Rate);
     ++chunks_;
   }

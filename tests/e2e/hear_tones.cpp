@@ -1,16 +1,12 @@
 // Names the tones heard in a recording of the sound server's mix: hear_tones FILE, where FILE
 // holds 16-bit little-endian samples, one channel at 48000 Hz, as parec writes them. Prints one
 // line a tone, in the order they sound: its colour, by the pitch the game gives each colour,
-// or "low" for the game-over tone, and the millisecond it starts at. hear_tones --largest-step
-// FILE prints the largest step between two samples instead, in full scale: a click shows as one.
-#include <algorithm>
+// or "low" for the game-over tone, and the millisecond it starts at.
 #include <cmath>
-#include <cstdlib>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <numbers>
-#include <string>
 #include <vector>
 
 namespace {
@@ -43,18 +39,11 @@ double Share(const std::int16_t* x, double hertz) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  const bool steps = argc == 3 && std::string(argv[1]) == "--largest-step";
-  if (argc != 2 && !steps) return 2;
-  std::ifstream file(argv[argc - 1], std::ios::binary);
+  if (argc != 2) return 2;
+  std::ifstream file(argv[1], std::ios::binary);
   std::vector<std::int16_t> samples;
   for (std::int16_t sample; file.read(reinterpret_cast<char*>(&sample), sizeof sample);) {
     samples.push_back(sample);
-  }
-  if (steps) {
-    int largest = 0;
-    for (std::size_t i = 1; i < samples.size(); ++i) largest = std::max(largest, std::abs(samples[i] - samples[i - 1]));
-    std::printf("%.3f\n", largest / 32768.0);
-    return 0;
   }
   const Pitch* sounding = nullptr;
   for (std::size_t at = 0; at + Frame <= samples.size(); at += Hop) {
