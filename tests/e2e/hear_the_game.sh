@@ -52,7 +52,8 @@ record() {
 }
 if [ "$server" = pulseaudio ]; then
   # No server: two games, and the thread that paints the windows neither loads the module nor
-  # reads libpulse's configuration nor opens its socket, while libpulse's thread does.
+  # reads libpulse's configuration nor opens its socket, while libpulse's thread does. Then the
+  # server starts, and the next New Game finds it.
   trace=$XDG_RUNTIME_DIR/trace
   x_start strace -f -qq -e trace=openat,connect -o "$trace" "$zarlin" 2>"$XDG_RUNTIME_DIR/silent"
   main=$(x_window Zarlin) || fail "the main window did not appear"
@@ -63,6 +64,10 @@ if [ "$server" = pulseaudio ]; then
     wait "$watcher" || fail "no flash after New Game without a server"
     sleep 1.2
   done
+  sound_server_start "$server"
+  keys ctrl+n
+  for _ in $(seq 50); do pactl list sink-inputs | grep -q 'application.name = "Zarlin"' && break; sleep 0.1; done
+  pactl list sink-inputs | grep -q 'application.name = "Zarlin"' || fail "New Game did not find the server started since"
   kill "$(head -n 1 "$trace" | cut -d' ' -f1)"
   sleep 0.5
   [ "$(grep -c 'playing without sound' "$XDG_RUNTIME_DIR/silent")" = 1 ] ||
@@ -72,10 +77,10 @@ if [ "$server" = pulseaudio ]; then
   [ "$(grep -E "$server_work" "$trace" | grep -c "^$main_thread ")" = 0 ] ||
     fail "the user-interface thread works with the sound server: $(grep -E "$server_work" "$trace" | grep "^$main_thread " | head -n 3)"
   grep -qE 'connect\(.*pulse/native' "$trace" || fail "no thread looked for the sound server"
-  echo "without a server: one line, and nothing of the server on the user-interface thread"
+  echo "without a server: one line, nothing of the server on the user-interface thread, and found at New Game once started"
+else
+  sound_server_start "$server"
 fi
-
-sound_server_start "$server"
 if [ -n "$quantum" ]; then
   pw-metadata -n settings 0 clock.max-quantum "$quantum" >/dev/null
   pw-metadata -n settings 0 clock.force-quantum "$quantum" >/dev/null
