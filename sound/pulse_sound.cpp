@@ -232,8 +232,16 @@ void PulseSound::Timed(pa_stream* stream, int success, void* self) {
     sound.corked_ = true;
     return;
   }
-  pa_stream_write(stream, samples.data(), static_cast<std::size_t>(Bytes(samples.size())), nullptr,
-                  from, PA_SEEK_ABSOLUTE);
+  const auto bytes = static_cast<std::size_t>(Bytes(samples.size()));
+  if (sound.rewinds_) {
+    pa_stream_write(stream, samples.data(), bytes, nullptr, from, PA_SEEK_ABSOLUTE);
+  } else {
+    // PipeWire's server drops what it holds and takes the rest where it has read to when the
+    // write arrives, which may be a cycle past what it told: written there, a tune never waits
+    // behind a gap.
+    Unref(pa_stream_flush(stream, nullptr, nullptr));
+    pa_stream_write(stream, samples.data(), bytes, nullptr, 0, PA_SEEK_RELATIVE);
+  }
   sound.sounding_ = tune;
   sound.soundingFrom_ = tuneFrom;
   if (sound.corked_) Unref(pa_stream_cork(stream, 0, nullptr, nullptr));
