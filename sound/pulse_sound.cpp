@@ -186,6 +186,11 @@ void PulseSound::CancelCork() {
     pa_threaded_mainloop_get_api(loop_)->time_free(corking_);
     corking_ = nullptr;
   }
+  if (timing_ != nullptr) {
+    pa_operation_cancel(timing_);
+    pa_operation_unref(timing_);
+    timing_ = nullptr;
+  }
 }
 
 // Where the sounding tune stands is known only from the server's timing, asked afresh.
@@ -268,7 +273,14 @@ void PulseSound::CorkNow(pa_mainloop_api* api, pa_time_event* event, const timev
   auto& sound = *static_cast<PulseSound*>(self);
   api->time_free(event);
   sound.corking_ = nullptr;
-  sound.CorkWhenHeard();
+  sound.timing_ = pa_stream_update_timing_info(sound.stream_, &PulseSound::TimedForCork, self);
+}
+
+// The stream's timing is asked only when a cork is due, so that nothing wakes between tunes.
+void PulseSound::TimedForCork(pa_stream*, int success, void* self) {
+  auto& sound = *static_cast<PulseSound*>(self);
+  Unref(std::exchange(sound.timing_, nullptr));
+  if (success) sound.CorkWhenHeard();
 }
 
 void PulseSound::ContextChanged(pa_context* context, void* self) {
@@ -294,8 +306,7 @@ void PulseSound::ContextChanged(pa_context* context, void* self) {
       const pa_buffer_attr buffer = {ServersChoice, bytes(TargetMilliseconds), 0,
                                      bytes(RequestMilliseconds), ServersChoice};
       const auto flags = static_cast<pa_stream_flags_t>(
-          PA_STREAM_ADJUST_LATENCY | PA_STREAM_START_CORKED | PA_STREAM_INTERPOLATE_TIMING |
-          PA_STREAM_AUTO_TIMING_UPDATE);
+          PA_STREAM_ADJUST_LATENCY | PA_STREAM_START_CORKED | PA_STREAM_INTERPOLATE_TIMING);
       if (pa_stream_connect_playback(sound.stream_, nullptr, &buffer, flags, nullptr, nullptr) < 0) {
         sound.Lost(pa_strerror(pa_context_errno(context)));
       }

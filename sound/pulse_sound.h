@@ -57,6 +57,7 @@ class PulseSound final : public Sound {
   static void StreamChanged(pa_stream* stream, void* self);
   static void Timed(pa_stream* stream, int success, void* self);
   static void CorkNow(pa_mainloop_api* api, pa_time_event* event, const timeval* at, void* self);
+  static void TimedForCork(pa_stream* stream, int success, void* self);
 
   const std::string application_;
   const std::string icon_;
@@ -84,9 +85,10 @@ class PulseSound final : public Sound {
   Samples sounding_;
   std::int64_t soundingFrom_ = 0;
   bool corked_ = true;
-  // The stream is corked once its timing says the tune has been heard; a new tune cancels a
-  // cork still pending, so that a cork meant for one never lands in the next.
+  // The stream is corked once its timing, asked afresh, says the tune has been heard; a new
+  // tune cancels a cork still pending, so that a cork meant for one never lands in the next.
   pa_time_event* corking_ = nullptr;
+  pa_operation* timing_ = nullptr;
 };
 
 }  // namespace zarlin
