@@ -16,10 +16,10 @@ namespace zarlin {
 namespace {
 
 constexpr pa_sample_spec ToneFormat = {PA_SAMPLE_S16LE, SampleRate, 1};
-// The server gives the sound card (target - 2 x request) / 2 as the stream's wish, 50 ms here:
+// The server gives the sound card (target - 2 x request) / 2 as the stream's wish, 20 ms here:
 // the card keeps a latency of its own rather than waking every fraction of a millisecond for
 // every program playing on it. A cut is prompt all the same, written behind what the card holds.
-constexpr std::uint32_t TargetMilliseconds = 200;
+constexpr std::uint32_t TargetMilliseconds = 80;
 constexpr std::uint32_t RequestMilliseconds = TargetMilliseconds / 4;
 // A cut begins this far after the sample heard when the server last told its timing: time for
 // the write to reach the server and the card to rewind.
