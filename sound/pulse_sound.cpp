@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstdio>
 #include <cstring>
 
@@ -40,6 +41,16 @@ std::int64_t Heard(const pa_timing_info& timing) {
   std::int64_t heard = timing.read_index - static_cast<std::int64_t>(pa_usec_to_bytes(since, &ToneFormat));
   if (timing.playing) heard += static_cast<std::int64_t>(pa_usec_to_bytes(pa_timeval_age(&timing.timestamp), &ToneFormat));
   return heard;
+}
+
+// PipeWire's server reads the stream a cycle of its graph at a time and may read the next before
+// a write arrives, so a cut goes a cycle past what it last told, where the old tone is sure to be
+// still unread; written behind what it has read, a tune waits behind a gap. The cycle is the
+// power of two frames it leaves itself of the target length, the quantum it runs the graph at.
+std::int64_t CycleBytes(const pa_buffer_attr* buffer) {
+  if (buffer == nullptr) return 0;
+  const std::uint32_t own = std::max(buffer->minreq, buffer->tlength - std::min(buffer->tlength, 2 * buffer->minreq));
+  return Bytes(std::bit_ceil(own / sizeof(std::int16_t)));
 }
 
 // Holds the loop's lock, which every call on the context or the stream needs.
@@ -217,6 +228,8 @@ void PulseSound::Timed(pa_stream* stream, int success, void* self) {
     if (sound.rewinds_) {
       from = std::clamp(Heard(*timing) + static_cast<std::int64_t>(pa_usec_to_bytes(CutAhead, &ToneFormat)),
                         sound.soundingFrom_, from);
+    } else {
+      from += CycleBytes(pa_stream_get_buffer_attr(stream));
     }
     const std::int64_t into = (from - sound.soundingFrom_) / Bytes(1);
     if (into < static_cast<std::int64_t>(sound.sounding_->size())) {
@@ -238,12 +251,11 @@ void PulseSound::Timed(pa_stream* stream, int success, void* self) {
     return;
   }
   const auto bytes = static_cast<std::size_t>(Bytes(samples.size()));
-  if (sound.rewinds_) {
+  if (sound.rewinds_ || !sound.corked_) {
     pa_stream_write(stream, samples.data(), bytes, nullptr, from, PA_SEEK_ABSOLUTE);
   } else {
-    // PipeWire's server drops what it holds and takes the rest where it has read to when the
-    // write arrives, which may be a cycle past what it told: written there, a tune never waits
-    // behind a gap.
+    // A quiet stream PipeWire's server may have read past what it told: the tune goes wherever
+    // it has read to when the write arrives.
     Unref(pa_stream_flush(stream, nullptr, nullptr));
     pa_stream_write(stream, samples.data(), bytes, nullptr, 0, PA_SEEK_RELATIVE);
   }

@@ -3,11 +3,12 @@
 # server's mix: hear_the_game.sh SERVER ZARLIN WATCH_FLASHES HEAR_TONES, SERVER pulseaudio,
 # pipewire, or pipewire-QUANTUM for PipeWire's graph forced to that many samples a cycle. Three
 # rounds played with the keys must be heard flash for flash, each colour at its own pitch; Ctrl+M
-# silences the game and brings it back; the game over sounds its low tone.
+# silences the game and brings it back; the game over sounds its low tone, and nothing clicks.
 # The desktop's mixer must find the stream by the game's name and role, the sink must keep a
 # latency of its own while the game sounds, and once the game is quiet the sink must be let
-# sleep. First, with no server at all, the game must play on, say so once, and never look for
-# the server on the thread that paints its windows.
+# sleep. Under PipeWire a fast playback, each tone cut by the next, must not click either; and
+# first, with no server at all, the game must play on, say so once, and never look for the
+# server on the thread that paints its windows.
 set -Eeuo pipefail
 name=$1
 trap 'echo "FAIL ($name): stopped at line $LINENO: $BASH_COMMAND" >&2' ERR
@@ -49,6 +50,13 @@ record() {
   recorder=${x_pids[-1]}
   for _ in $(seq 200); do [ -s "$1" ] && break; sleep 0.05; done
   [ -s "$1" ] || fail "the null sink's monitor sent nothing"
+}
+# no_click FILE WHAT: the recorded mix never steps by more than a tenth of full scale.
+no_click() {
+  local step holes
+  read -r step holes < <("$hear_tones" --largest-step "$1")
+  awk "BEGIN {exit !($step <= 0.1)}" || fail "$2 clicks: the mix steps by $step of full scale"
+  echo "$2: largest step $step of full scale; $holes holes of PipeWire's in a tone"
 }
 if [ "$server" = pulseaudio ]; then
   # No server: two games, and the thread that paints the windows neither loads the module nor
@@ -130,6 +138,10 @@ heard=$("$hear_tones" "$recording" | cut -d' ' -f1)
 expected="$(echo $heard_flashes) low"
 [ "$(echo $heard)" = "$expected" ] || [ "$(echo $heard)" = "$(echo $heard_flashes) $wrong low" ] || fail "heard '$(echo $heard)', not the flashes and the game over: '$expected'"
 echo "heard $(echo $heard_flashes | wc -w) flashes at their pitches, nothing while muted, and the low tone of the game over"
+# PulseAudio plays a cut at once by rewinding into what the sink holds, which no recording of
+# the sink's monitor shows: there the recording loses the rewritten samples. PipeWire writes at
+# what it has read, so its mix shows every cut as it sounds, at its default quantum.
+[ "$name" != pipewire ] || no_click "$recording" "the game, its wrong key cut by the game over,"
 if [ "$server" = pulseaudio ]; then
   grep -q '^RUNNING' "$sink_log" || fail "the sink never ran while the game sounded"
   least=$(awk '$1 == "RUNNING" {print $2}' "$sink_log" | sort -n | head -n 1)
@@ -141,4 +153,22 @@ fi
 for _ in $(seq 200); do [ "$(sound_server_sink_state)" = SUSPENDED ] && break; sleep 0.05; done
 [ "$(sound_server_sink_state)" = SUSPENDED ] || fail "the sink is $(sound_server_sink_state), not suspended, with the game quiet: $(pactl list sink-inputs; pactl list source-outputs)"
 
+if [ "$name" = pipewire ]; then
+  # A fast playback: 24 colours at Delay -150, a flash every 50 ms, each tone cut by the next.
+  keys alt+g o
+  options=$(x_window "Options for Zarlin")
+  eval "$(xwininfo -id "$options" | awk '/Absolute upper-left X/ {print "x=" $NF} /Absolute upper-left Y/ {print "y=" $NF}')"
+  xdotool mousemove $((x + 240)) $((y + 52)) click --repeat 3 1 type "24"
+  xdotool mousemove $((x + 240)) $((y + 84)) click --repeat 3 1 type -- "-150"
+  xdotool mousemove $((x + 316)) $((y + 20)) click 1
+  sleep 0.3
+  record "$XDG_RUNTIME_DIR/fast.raw"
+  "$watch_flashes" 1 >/dev/null & watcher=$!
+  sleep 0.1
+  keys ctrl+n
+  wait "$watcher" || fail "no flash in the fast playback"
+  sleep 1.5  # the playback's 24 flashes, too quick to watch one by one
+  kill "$recorder"
+  no_click "$XDG_RUNTIME_DIR/fast.raw" "a fast playback"
+fi
 echo "the game sounded right under $name"
