@@ -224,7 +224,10 @@ void PulseSound::Timed(pa_stream* stream, int success, void* self) {
   // take back (rewind) where it rewinds at all.
   std::int64_t from = timing->read_index;
   std::vector<std::int16_t> samples;
-  if (!sound.corked_ && sound.sounding_) {
+  // Whether the server has yet to read all of the sounding tune: only then is there a tone to cut.
+  const bool cutting = !sound.corked_ && sound.sounding_ &&
+                       from < sound.soundingFrom_ + Bytes(sound.sounding_->size());
+  if (cutting) {
     if (sound.rewinds_) {
       from = std::clamp(Heard(*timing) + static_cast<std::int64_t>(pa_usec_to_bytes(CutAhead, &ToneFormat)),
                         sound.soundingFrom_, from);
@@ -251,11 +254,11 @@ void PulseSound::Timed(pa_stream* stream, int success, void* self) {
     return;
   }
   const auto bytes = static_cast<std::size_t>(Bytes(samples.size()));
-  if (sound.rewinds_ || !sound.corked_) {
+  if (sound.rewinds_ || cutting) {
     pa_stream_write(stream, samples.data(), bytes, nullptr, from, PA_SEEK_ABSOLUTE);
   } else {
-    // A quiet stream PipeWire's server may have read past what it told: the tune goes wherever
-    // it has read to when the write arrives.
+    // A stream PipeWire's server has read to the end it may have read past what it told: the
+    // tune goes wherever it has read to when the write arrives.
     Unref(pa_stream_flush(stream, nullptr, nullptr));
     pa_stream_write(stream, samples.data(), bytes, nullptr, 0, PA_SEEK_RELATIVE);
   }
