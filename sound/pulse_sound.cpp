@@ -224,9 +224,10 @@ void PulseSound::Timed(pa_stream* stream, int success, void* self) {
   // take back (rewind) where it rewinds at all.
   std::int64_t from = timing->read_index;
   std::vector<std::int16_t> samples;
-  // Whether the server has yet to read all of the sounding tune: only then is there a tone to cut.
+  // Whether there is a tone to cut: one the sink has yet to play, where the server rewinds, or
+  // else one it has yet to read.
   const bool cutting = !sound.corked_ && sound.sounding_ &&
-                       from < sound.soundingFrom_ + Bytes(sound.sounding_->size());
+                       (sound.rewinds_ || from < sound.soundingFrom_ + Bytes(sound.sounding_->size()));
   if (cutting) {
     if (sound.rewinds_) {
       from = std::clamp(Heard(*timing) + static_cast<std::int64_t>(pa_usec_to_bytes(CutAhead, &ToneFormat)),
