@@ -5,7 +5,7 @@
 
 #include "command_line.h"
 #include "desktop/qt_timer.h"
-#include "desktop/sound.h"
+#include "sound/sound.h"
 #include "desktop/system_clock.h"
 #include "desktop/window_system.h"
 #include "engine/random_source.h"

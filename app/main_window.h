@@ -6,7 +6,7 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "desktop/sound.h"
+#include "sound/sound.h"
 #include "engine/game.h"
 #include "engine/random_source.h"
 #include "engine/timer.h"

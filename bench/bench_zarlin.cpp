@@ -26,7 +26,7 @@
 
 #include "app/main_window.h"
 #include "desktop/qt_timer.h"
-#include "desktop/sound.h"
+#include "sound/sound.h"
 #include "engine/game.h"
 #include "tests/support/stand_in_windows.h"
 #include "tests/support/virtual_clock.h"
@@ -34,7 +34,7 @@
 #include "windows/tones.h"
 #ifdef ZARLIN_SOUND
 #include "bench/mix_recorder.h"
-#include "desktop/tone_samples.h"
+#include "sound/tone_samples.h"
 #endif
 
 namespace zarlin::bench {

@@ -1,8 +1,11 @@
-// Recording the mix with libpulse's simple interface, and finding tones in it by correlation.
+// Recording the mix with libpulse, and finding tones in it by correlation. Each sample is placed
+// by the recording stream's own timing, not by when the bench happened to read it: a monitor's
+// position runs ahead of the card by the sink's latency, and the server tells it as such.
 #include "mix_recorder.h"
 
-#include <pulse/simple.h>
+#include <pulse/pulseaudio.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zarlin::bench {
@@ -10,7 +13,9 @@ namespace zarlin::bench {
 namespace {
 
 constexpr int Rate = 48000;
-constexpr std::size_t Chunk = Rate / 1000;  // a millisecond a read
+// 100 ms a fragment, well above the game's latency: a recorder that asks for less holds the
+// sink at its own latency, whatever the game asks, and the onsets would be those of that sink.
+constexpr std::uint32_t FragmentBytes = Rate / 10 * sizeof(std::int16_t);
 
 double Seconds(MixRecorder::Clock::time_point t) {
   return std::chrono::duration<double>(t.time_since_epoch()).count();
@@ -19,53 +24,101 @@ double Seconds(MixRecorder::Clock::time_point t) {
 }  // namespace
 
 bool MixRecorder::Start(const char* monitor) {
-  const pa_sample_spec format = {PA_SAMPLE_S16LE, Rate, 1};
-  const std::uint32_t fragment = Chunk * sizeof(std::int16_t);
-  const pa_buffer_attr buffer = {static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1),
-                                 static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1),
-                                 fragment};
-  int error = 0;
-  stream_ = pa_simple_new(nullptr, "Zarlin bench", PA_STREAM_RECORD, monitor, "mix", &format,
-                          nullptr, &buffer, &error);
-  if (stream_ == nullptr) return false;
-  thread_ = std::thread([this] { Record(); });
-  return true;
+  loop_ = pa_threaded_mainloop_new();
+  if (loop_ == nullptr || pa_threaded_mainloop_start(loop_) < 0) return false;
+  pa_threaded_mainloop_lock(loop_);
+  context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "Zarlin bench");
+  pa_context_set_state_callback(
+      context_, [](pa_context*, void* loop) { pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0); },
+      loop_);
+  bool ready = pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0;
+  while (ready && pa_context_get_state(context_) != PA_CONTEXT_READY) {
+    if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(context_))) ready = false;
+    else pa_threaded_mainloop_wait(loop_);
+  }
+  if (ready) {
+    const pa_sample_spec format = {PA_SAMPLE_S16LE, Rate, 1};
+    stream_ = pa_stream_new(context_, "mix", &format, nullptr);
+    pa_stream_set_read_callback(stream_, &MixRecorder::Read, this);
+    const auto any = static_cast<std::uint32_t>(-1);
+    const pa_buffer_attr buffer = {any, any, any, any, FragmentBytes};
+    const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING |
+                                                      PA_STREAM_AUTO_TIMING_UPDATE);
+    ready = pa_stream_connect_record(stream_, monitor, &buffer, flags) >= 0;
+  }
+  pa_threaded_mainloop_unlock(loop_);
+  return ready;
 }
 
-void MixRecorder::Record() {
-  std::int16_t chunk[Chunk];
-  while (!stop_) {
-    int error = 0;
-    if (pa_simple_read(static_cast<pa_simple*>(stream_), chunk, sizeof chunk, &error) < 0) break;
-    const double now = Seconds(Clock::now());
-    std::lock_guard lock(mutex_);
-    samples_.insert(samples_.end(), chunk, chunk + Chunk);
-    zero_ = std::min(zero_, now - double(samples_.size()) / Rate);
-    ++chunks_;
+bool MixRecorder::Hearing() {
+  std::lock_guard lock(mutex_);
+  return !told_.empty();
+}
+
+// On libpulse's thread. A hole in the recording is kept as silence, so that an index stays a
+// position in the stream.
+void MixRecorder::Read(pa_stream* stream, std::size_t, void* self) {
+  auto& recorder = *static_cast<MixRecorder*>(self);
+  const void* data = nullptr;
+  std::size_t bytes = 0;
+  while (pa_stream_readable_size(stream) > 0 && pa_stream_peek(stream, &data, &bytes) == 0 && bytes > 0) {
+    const auto* samples = static_cast<const std::int16_t*>(data);
+    const std::size_t count = bytes / sizeof(std::int16_t);
+    std::lock_guard lock(recorder.mutex_);
+    if (data != nullptr) recorder.samples_.insert(recorder.samples_.end(), samples, samples + count);
+    else recorder.samples_.resize(recorder.samples_.size() + count);
+    pa_stream_drop(stream);
+  }
+  // The last sample read was recorded this long ago, less for a monitor, whose samples are
+  // rendered ahead of the card by the sink's latency.
+  pa_usec_t latency = 0;
+  int negative = 0;
+  if (pa_stream_get_latency(stream, &latency, &negative) == 0) {
+    const double ago = (negative ? -1.0 : 1.0) * double(latency) / PA_USEC_PER_SEC;
+    std::lock_guard lock(recorder.mutex_);
+    recorder.told_.push_back({double(recorder.samples_.size()), Seconds(Clock::now()) - ago});
   }
 }
 
 void MixRecorder::Stop() {
-  stop_ = true;
-  if (thread_.joinable()) thread_.join();
-  if (stream_ != nullptr) pa_simple_free(static_cast<pa_simple*>(stream_));
-  stream_ = nullptr;
+  if (loop_ == nullptr) return;
+  pa_threaded_mainloop_lock(loop_);
+  if (stream_ != nullptr) {
+    pa_stream_disconnect(stream_);
+    pa_stream_unref(stream_);
+  }
+  if (context_ != nullptr) {
+    pa_context_disconnect(context_);
+    pa_context_unref(context_);
+  }
+  pa_threaded_mainloop_unlock(loop_);
+  pa_threaded_mainloop_stop(loop_);
+  pa_threaded_mainloop_free(loop_);
+  loop_ = nullptr;
+}
+
+// By the stream's word nearest in time: its timing drifts from the clock over a long recording.
+const MixRecorder::Told& MixRecorder::Nearest(double second) const {
+  return *std::min_element(told_.begin(), told_.end(), [&](const Told& a, const Told& b) {
+    return std::fabs(a.second - second) < std::fabs(b.second - second);
+  });
 }
 
 MixRecorder::Clock::time_point MixRecorder::HeardAt(std::span<const std::int16_t> start,
                                                     Clock::time_point near) {
   std::lock_guard lock(mutex_);
-  const double expected = (Seconds(near) - zero_) * Rate;
-  const auto from = static_cast<long>(expected - 0.020 * Rate);
-  const auto to = static_cast<long>(expected + 0.080 * Rate);
+  const Told& told = Nearest(Seconds(near));
+  const double expected = told.index + (Seconds(near) - told.second) * Rate;
+  const auto from = static_cast<std::size_t>(std::max(0.0, expected - 0.020 * Rate));
+  const auto to = static_cast<std::size_t>(std::max(0.0, expected + 0.080 * Rate));
   double best = -1;
-  long bestAt = from;
+  std::size_t bestAt = from;
   double own = 0;
   for (std::int16_t s : start) own += double(s) * s;
-  for (long at = std::max(0L, from); at < to && at + long(start.size()) <= long(samples_.size()); ++at) {
+  for (std::size_t at = from; at < to && at + start.size() <= samples_.size(); ++at) {
     double dot = 0, energy = 0;
     for (std::size_t i = 0; i < start.size(); ++i) {
-      const double x = samples_[std::size_t(at) + i];
+      const double x = samples_[at + i];
       dot += x * start[i];
       energy += x * x;
     }
@@ -75,8 +128,7 @@ MixRecorder::Clock::time_point MixRecorder::HeardAt(std::span<const std::int16_t
       bestAt = at;
     }
   }
-  const double heard = zero_ + double(bestAt) / Rate;
-  return Clock::time_point(std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(heard)));
+  return Clock::time_point(std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(told.second + (double(bestAt) - told.index) / Rate)));
 }
 
 }  // namespace zarlin::bench

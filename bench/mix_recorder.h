@@ -1,14 +1,16 @@
-// Records the sound server's mix (the null sink's monitor) on a thread of its own, and finds
-// when given tones started in it, on the steady clock the game's flashes are timed on.
+// Records the sound server's mix (the null sink's monitor) on libpulse's thread, and finds when
+// given tones started in it, on the steady clock the game's flashes are timed on.
 #pragma once
 
-#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <mutex>
 #include <span>
-#include <thread>
 #include <vector>
+
+struct pa_threaded_mainloop;
+struct pa_context;
+struct pa_stream;
 
 namespace zarlin::bench {
 
@@ -16,10 +18,15 @@ class MixRecorder {
  public:
   using Clock = std::chrono::steady_clock;
 
+  MixRecorder() = default;
+  MixRecorder(const MixRecorder&) = delete;
+  MixRecorder& operator=(const MixRecorder&) = delete;
+  ~MixRecorder() { Stop(); }
+
   // Starts recording the monitor of the named sink; false where no server answers.
   bool Start(const char* monitor);
   // Whether the monitor has sent anything yet: a null sink's may wait a while at first.
-  bool Hearing() const { return chunks_ > 0; }
+  bool Hearing();
   void Stop();
 
   // When a tone whose first samples are these began, looked for from a little before the
@@ -27,18 +34,21 @@ class MixRecorder {
   Clock::time_point HeardAt(std::span<const std::int16_t> start, Clock::time_point near);
 
  private:
-  void Record();
-  double SecondsOfSample(std::size_t index) const;
+  static void Read(pa_stream* stream, std::size_t bytes, void* self);
 
-  void* stream_ = nullptr;
-  std::thread thread_;
-  std::atomic<bool> stop_{false};
-  std::atomic<int> chunks_{0};
+  pa_threaded_mainloop* loop_ = nullptr;
+  pa_context* context_ = nullptr;
+  pa_stream* stream_ = nullptr;
   std::mutex mutex_;
   std::vector<std::int16_t> samples_;
-  // The earliest each read could have been captured, the least delayed read telling the truth:
-  // the time of sample 0.
-  double zero_ = 1e300;
+  // At each read, by the stream's own timing: the index of the next sample, and the second the
+  // card plays it at.
+  struct Told {
+    double index;
+    double second;
+  };
+  std::vector<Told> told_;
+  const Told& Nearest(double second) const;
 };
 
 }  // namespace zarlin::bench

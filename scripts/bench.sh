@@ -76,13 +76,41 @@ done
 unset bench_zarlin
 source scripts/sound_server.sh
 sound_server_start pulseaudio >/dev/null
-bench_rows "kernel timer, 128 flashes at 400 ms, sounding" "1.5 x silent" playback-cpu 200 128 sound
+server=${x_pids[-1]}
+# The sink's configured latency (microseconds) while something plays: a long tone of paplay's
+# alone, then the lowest it ran at while the rows in between sounded.
+configured() { pactl list sinks | awk '/State:/ {s = $2} /configured/ {print s, $(NF - 1)}'; }
+watch_sink() { x_start sh -c "while :; do $(declare -f configured); configured; sleep 0.1; done" >"$1"; }
+lowest_running() { awk '$1 == "RUNNING" {print $2 / 1000}' "$1" | sort -g | head -n 1; }
+x_start paplay --raw --format=s16le --rate=48000 --channels=1 /dev/zero
+beside=${x_pids[-1]}
+sleep 1
+row "the sink's configured latency under paplay alone" "$(configured | awk '{print $2 / 1000}') ms" "" "" ""
+# The server's own CPU (ticks of 10 ms, from /proc) over the same playback silent and sounding,
+# paplay's stream playing beside it: every rewind mixes that stream again.
+server_ticks() { awk '{print $14 + $15}' "/proc/$server/stat"; }
+sink_log=$(mktemp)
+for sounding in "" sound; do
+  before=$(server_ticks)
+  [ -n "$sounding" ] && watch_sink "$sink_log"
+  bench_rows "kernel timer, 128 flashes at 400 ms${sounding:+, sounding}, server running" "" playback-cpu 200 128 $sounding
+  row "the sound server's CPU over that playback${sounding:+, sounding}, a second stream beside it" "$(( $(server_ticks) - before )) ticks" "" "" ""
+done
+kill -- "-${x_pids[-1]}" "-$beside"
+row "the sink's configured latency while the game sounds beside paplay" "$(lowest_running "$sink_log") ms" "" "" "20 ms or more"
 # When each flash's tone is heard on the server's mix, recorded from the null sink's monitor,
 # against the flash's own time: apart, and back to back.
 cpu_of() { grep -F "| kernel timer, 128 flashes at 400 ms$1: CPU of the playback |" "$table" | cut -d'|' -f3 | awk '{print $1}'; }
-row "CPU of a playback, sounding / silent" "$(awk "BEGIN {printf \"%.2f\", $(cpu_of ", sounding") / $(cpu_of "")}")" "" "" "1.5"
-bench_rows "PulseAudio, 16 flashes at 400 ms" "p99 10 ms" tone-onset 200 16 4
-bench_rows "PulseAudio, 64 flashes back to back (delay 0)" "p99 10 ms" tone-onset 0 64 2
+row "CPU of a playback, sounding / silent" "$(awk "BEGIN {printf \"%.2f\", $(cpu_of ", sounding, server running") / $(cpu_of "")}")" "" "" "1.5"
+onset_rows() {  # onset_rows SERVER: the tone's onset apart and back to back, the sink's latency beside
+  watch_sink "$sink_log"
+  bench_rows "$1, 16 flashes at 400 ms" "p99 10 ms" tone-onset 200 16 4
+  bench_rows "$1, 64 flashes back to back (delay 0)" "p99 10 ms" tone-onset 0 64 2
+  kill -- "-${x_pids[-1]}"
+  # PipeWire's server reports no configured latency of its sink.
+  [ "$1" = PipeWire ] || row "$1: the sink's configured latency during those rows" "$(lowest_running "$sink_log") ms" "" "" "20 ms or more"
+}
+onset_rows PulseAudio
 
 # 2. Click response, offscreen and on the X server.
 QT_QPA_PLATFORM=offscreen bench_rows "clicks offscreen" "p99 under 1 ms" clicks 10000
@@ -141,6 +169,13 @@ before=$(ticks $game) wakes=$(sound_wakes $game); sleep 10
 row "idle after a game over" "$(( $(ticks $game) - before )) ticks in 10 s" "" "" "0"
 row "the sound thread idle after a game over" "$(( $(sound_wakes $game) - wakes )) wake-ups in 10 s" "" "" "0"
 row "the sound server's sink after a game over" "$(sound_server_sink_state)" "" "" "SUSPENDED"
+
+# The onsets again under PipeWire, at its default quantum.
+kill "$server"
+while kill -0 "$server" 2>/dev/null; do sleep 0.1; done
+sound_server_start pipewire >/dev/null
+onset_rows PipeWire
+rm -f "$sink_log"
 
 # 5. Engine throughput: wall time, and instructions that the machine's noise does not move.
 bench_rows "engine" "under 50 ms" engine 20

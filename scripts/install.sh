@@ -29,7 +29,7 @@ for purpose in "${@:-test}"; do
       [ "$purpose" = package ] && continue
       packages+=("${virtual_screen[@]}" xauth wmctrl x11-xserver-utils
         mutter kwin-wayland xwayland dbus qt6-wayland
-        pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber)
+        pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber strace)
       [ "$purpose" = bench ] && packages+=(libx11-dev valgrind) ;;
     fuzz)
       mapfile -t -O ${#packages[@]} packages < <(build_depends all | grep -vx debhelper-compat)

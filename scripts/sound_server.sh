@@ -52,6 +52,8 @@ CONF
     sleep 0.05
   done
   pactl list short sinks 2>/dev/null | grep -q '\bnul\b' || { cat "$log" >&2; echo "$1 did not start" >&2; return 1; }
+  # PipeWire's server may list the sink a moment before it takes it as the default.
+  for _ in $(seq 50); do pactl set-default-sink nul 2>/dev/null && return; sleep 0.1; done
   pactl set-default-sink nul
 }
 

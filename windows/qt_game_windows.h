@@ -9,7 +9,7 @@
 
 #include "colour_keys.h"
 #include "colour_window.h"
-#include "desktop/sound.h"
+#include "sound/sound.h"
 #include "engine/game_windows.h"
 #include "notice_window.h"
 #include "window_parts/window_slot.h"

@@ -5,7 +5,7 @@
 #include <array>
 #include <span>
 
-#include "desktop/sound.h"
+#include "sound/sound.h"
 #include "engine/colour.h"
 #include "engine/game_windows.h"
 

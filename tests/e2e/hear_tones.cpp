@@ -1,12 +1,18 @@
 // Names the tones heard in a recording of the sound server's mix: hear_tones FILE, where FILE
 // holds 16-bit little-endian samples, one channel at 48000 Hz, as parec writes them. Prints one
 // line a tone, in the order they sound: its colour, by the pitch the game gives each colour,
-// or "low" for the game-over tone, and the millisecond it starts at.
+// or "low" for the game-over tone, and the millisecond it starts at. hear_tones --largest-step
+// FILE prints the largest step between two samples instead, in full scale (a click shows as
+// one), and the number of holes the server left inside a tone.
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <numbers>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -39,11 +45,39 @@ double Share(const std::int16_t* x, double hertz) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc != 2) return 2;
-  std::ifstream file(argv[1], std::ios::binary);
+  const bool steps = argc == 3 && std::string(argv[1]) == "--largest-step";
+  if (argc != 2 && !steps) return 2;
+  std::ifstream file(argv[argc - 1], std::ios::binary);
   std::vector<std::int16_t> samples;
   for (std::int16_t sample; file.read(reinterpret_cast<char*>(&sample), sizeof sample);) {
     samples.push_back(sample);
+  }
+  // A hole of digital silence inside a tone, no longer than a cycle of PipeWire's graph, is one
+  // its server leaves where it skips a cycle of the stream it holds: not a cut of ours, and the
+  // tone goes on after it. Each hole as its first sample and the one after it.
+  constexpr std::size_t ShortestHole = 64, LongestHole = 2048, Near = Rate / 1000;
+  const auto loud = [&](std::size_t from, std::size_t to) {
+    return std::any_of(samples.begin() + long(from), samples.begin() + long(std::min(to, samples.size())),
+                       [](std::int16_t s) { return std::abs(s) > 32768 / 10; });
+  };
+  std::vector<std::pair<std::size_t, std::size_t>> holes;
+  for (std::size_t i = Near; i < samples.size(); ++i) {
+    if (samples[i] != 0 || samples[i - 1] == 0) continue;
+    std::size_t end = i;
+    while (end < samples.size() && samples[end] == 0) ++end;
+    if (end - i >= ShortestHole && end - i <= LongestHole && loud(i - Near, i) && loud(end, end + Near)) holes.emplace_back(i, end);
+    i = end;
+  }
+  const auto inHole = [&](std::size_t from, std::size_t to) {
+    return std::any_of(holes.begin(), holes.end(), [&](const auto& hole) { return hole.first < to && from <= hole.second; });
+  };
+  if (steps) {
+    int largest = 0;
+    for (std::size_t i = 1; i < samples.size(); ++i) {
+      if (!inHole(i, i + 1)) largest = std::max(largest, std::abs(samples[i] - samples[i - 1]));
+    }
+    std::printf("%.3f %zu\n", largest / 32768.0, holes.size());
+    return 0;
   }
   const Pitch* sounding = nullptr;
   for (std::size_t at = 0; at + Frame <= samples.size(); at += Hop) {
@@ -51,6 +85,7 @@ int main(int argc, char* argv[]) {
     for (const Pitch& pitch : Pitches) {
       if (Share(&samples[at], pitch.hertz) > 0.8) heard = &pitch;
     }
+    if (heard == nullptr && inHole(at, at + Frame)) continue;
     // A frame across the edge of a tone matches no pitch, so a tone cut by the same one is heard
     // twice.
     if (heard != nullptr && heard != sounding) {

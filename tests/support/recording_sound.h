@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "desktop/sound.h"
+#include "sound/sound.h"
 
 namespace zarlin::testing {
 

@@ -26,4 +26,15 @@ std::vector<std::int16_t> ToneSamples(std::span<const Note> notes) {
   return samples;
 }
 
+std::vector<std::int16_t> FadedOut(std::span<const std::int16_t> sounding, std::size_t from) {
+  constexpr int Length = SampleRate * CutFadeMilliseconds / 1000;
+  std::vector<std::int16_t> samples(Length);
+  for (int i = 0; i < Length && from + i < sounding.size(); ++i) {
+    // A raised cosine from 1, where the sample before was heard whole, down towards 0.
+    const double gain = 0.5 + 0.5 * std::cos(std::numbers::pi * i / Length);
+    samples[i] = static_cast<std::int16_t>(std::lround(gain * sounding[from + i]));
+  }
+  return samples;
+}
+
 }  // namespace zarlin

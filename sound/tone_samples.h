@@ -17,7 +17,14 @@ inline constexpr int FadeMilliseconds = 5;
 // A longer note is cut to this: no flash or notice of the game lasts longer.
 inline constexpr std::int32_t LongestNote = 2000;
 
+// A tune cut by another fades out over this long first: short enough not to delay the next.
+inline constexpr int CutFadeMilliseconds = 3;
+
 // The samples of the notes one after another, each faded in and out.
 std::vector<std::int16_t> ToneSamples(std::span<const Note> notes);
+
+// What is played in place of the sounding samples from the one at `from` on when a tune cuts
+// them: those samples faded out, so that they meet the next tune's silent start without a click.
+std::vector<std::int16_t> FadedOut(std::span<const std::int16_t> sounding, std::size_t from);
 
 }  // namespace zarlin
