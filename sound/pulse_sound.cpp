@@ -17,14 +17,26 @@ namespace zarlin {
 namespace {
 
 constexpr pa_sample_spec ToneFormat = {PA_SAMPLE_S16LE, SampleRate, 1};
-// The server gives the sound card (target - 2 x request) / 2 as the stream's wish, 20 ms here:
-// the card keeps a latency of its own rather than waking every fraction of a millisecond for
-// every program playing on it. A cut is prompt all the same, written behind what the card holds.
-constexpr std::uint32_t TargetMilliseconds = 80;
-constexpr std::uint32_t RequestMilliseconds = TargetMilliseconds / 4;
+// With a target of four requests, the server gives the sound card (target - 2 x request) / 2 =
+// one request as the stream's wish: 1024 frames, 21 ms at 48 kHz. The card keeps a latency of
+// its own rather than waking every fraction of a millisecond for every program playing on it,
+// and a cut is prompt all the same, written behind what the card holds. PipeWire's server cuts
+// a cycle of its graph later, so there the game asks for half of its default cycle: a cut is
+// then heard within 25 ms.
+constexpr std::uint32_t RequestFrames = 1024;
+constexpr std::uint32_t RequestFramesWithoutRewinds = 512;
 // A cut begins this far after the sample heard when the server last told its timing: time for
 // the write to reach the server and the card to rewind.
 constexpr pa_usec_t CutAhead = 2 * PA_USEC_PER_MSEC;
+// Each tune is followed by this much silence, so that a tune cutting it as it ends still finds
+// the stream playing: the server rewinds a stream that ran dry only to where it now reads, and
+// the start of a tune written behind that would be lost.
+constexpr int QuietTailMilliseconds = 40;
+// PipeWire's graph runs at the pace its busiest stream asks, and takes up a new pace only at the
+// end of a cycle at the old one: a stream uncorked there is heard up to a cycle of the graph's
+// default later. So there the stream stays uncorked this long after a tune, through a game's
+// playback, and is corked only once the game has fallen quiet.
+constexpr int PipeWireHoldMilliseconds = 1000;
 // A server that went away is looked for at most this often.
 constexpr std::chrono::seconds LookAgainAfter{1};
 
@@ -187,8 +199,9 @@ PulseSound::Samples PulseSound::Rendered(const std::vector<Note>& notes) {
     if (tune == notes) return samples;
   }
   if (rendered_.size() == Kept) rendered_.clear();
-  return rendered_.emplace_back(notes, std::make_shared<const std::vector<std::int16_t>>(ToneSamples(notes)))
-      .second;
+  std::vector<std::int16_t> samples = ToneSamples(notes);
+  if (!samples.empty()) samples.resize(samples.size() + SampleRate / 1000 * QuietTailMilliseconds);
+  return rendered_.emplace_back(notes, std::make_shared<const std::vector<std::int16_t>>(std::move(samples))).second;
 }
 
 // A cork still pending belongs to the tune before: it must not land in this one.
@@ -220,62 +233,76 @@ void PulseSound::Timed(pa_stream* stream, int success, void* self) {
   const Samples tune = std::exchange(sound.next_, nullptr);
   const pa_timing_info* timing = success ? pa_stream_get_timing_info(stream) : nullptr;
   if (timing == nullptr) return;
-  // The server has read the stream up to here; what it read and has not yet played, it can
-  // take back (rewind) where it rewinds at all.
-  std::int64_t from = timing->read_index;
-  std::vector<std::int16_t> samples;
-  // Whether there is a tone to cut: one the sink has yet to play, where the server rewinds, or
-  // else one it has yet to read.
-  const bool cutting = !sound.corked_ && sound.sounding_ &&
-                       (sound.rewinds_ || from < sound.soundingFrom_ + Bytes(sound.sounding_->size()));
-  if (cutting) {
-    if (sound.rewinds_) {
-      from = std::clamp(Heard(*timing) + static_cast<std::int64_t>(pa_usec_to_bytes(CutAhead, &ToneFormat)),
-                        sound.soundingFrom_, from);
-    } else {
-      from += CycleBytes(pa_stream_get_buffer_attr(stream));
-    }
-    const std::int64_t into = (from - sound.soundingFrom_) / Bytes(1);
-    if (into < static_cast<std::int64_t>(sound.sounding_->size())) {
-      samples = FadedOut(*sound.sounding_, static_cast<std::size_t>(into));
-    }
-  }
-  const std::int64_t tuneFrom = from + Bytes(samples.size());
-  samples.insert(samples.end(), tune->begin(), tune->end());
-  // Silence over whatever is left of the sounding tune after the new one. A flush would do, but
-  // it also drops what the server keeps behind its read index to rewind into.
-  if (sound.sounding_) {
-    const std::int64_t soundingEnd = sound.soundingFrom_ + Bytes(sound.sounding_->size());
-    const std::int64_t left = (soundingEnd - from) / Bytes(1);
-    if (left > static_cast<std::int64_t>(samples.size())) samples.resize(static_cast<std::size_t>(left));
-  }
-  if (std::all_of(samples.begin(), samples.end(), [](std::int16_t s) { return s == 0; })) {
-    Unref(pa_stream_cork(stream, 1, nullptr, nullptr));
-    sound.corked_ = true;
-    return;
-  }
-  const auto bytes = static_cast<std::size_t>(Bytes(samples.size()));
-  if (sound.rewinds_ || cutting) {
-    pa_stream_write(stream, samples.data(), bytes, nullptr, from, PA_SEEK_ABSOLUTE);
+  sound.FindSounding(*timing);
+  const std::int64_t read = timing->read_index;
+  const bool sounding = !sound.corked_ && sound.sounding_ && sound.soundingFrom_ != Unknown;
+  const std::int64_t soundingEnd = sounding ? sound.soundingFrom_ + Bytes(sound.sounding_->size()) : 0;
+  // Whether a tone of ours is left to cut, and from where: where PulseAudio rewinds, a moment
+  // after the sample being heard, over whatever of ours the card holds; under PipeWire, which
+  // never plays again what it has read, past what it may read before the write arrives.
+  std::int64_t from = read;
+  bool cutting = false;
+  if (sound.rewinds_) {
+    from = Heard(*timing) + static_cast<std::int64_t>(pa_usec_to_bytes(CutAhead, &ToneFormat));
+    cutting = sounding && from < soundingEnd;
+    from = std::max(std::min(from, read), sound.soundingFrom_);
   } else {
-    // A stream PipeWire's server has read to the end it may have read past what it told: the
-    // tune goes wherever it has read to when the write arrives.
+    cutting = sounding && read < soundingEnd;
+    from += CycleBytes(pa_stream_get_buffer_attr(stream));
+  }
+  if (!cutting) {
+    if (tune->empty()) {
+      if (!sound.corked_) Unref(pa_stream_cork(stream, 1, nullptr, nullptr));
+      sound.corked_ = true;
+      return;
+    }
+    // Nothing of ours is left to hear: the tune goes wherever the server reads when it arrives.
+    // Written before the stream is uncorked, or into one that ran dry, PulseAudio rewinds the
+    // card to play it at once, and PipeWire plays it at its next cycle.
     Unref(pa_stream_flush(stream, nullptr, nullptr));
-    pa_stream_write(stream, samples.data(), bytes, nullptr, 0, PA_SEEK_RELATIVE);
+    pa_stream_write(stream, tune->data(), static_cast<std::size_t>(Bytes(tune->size())), nullptr, 0, PA_SEEK_RELATIVE);
+    sound.soundingFrom_ = Unknown;
+  } else {
+    std::vector<std::int16_t> samples;
+    if (from < soundingEnd) {
+      samples = FadedOut(*sound.sounding_, static_cast<std::size_t>((from - sound.soundingFrom_) / Bytes(1)));
+    }
+    const std::int64_t tuneFrom = from + Bytes(samples.size());
+    samples.insert(samples.end(), tune->begin(), tune->end());
+    // Silence over whatever is left of the sounding tune after the new one. A flush would do,
+    // but it also drops what the server keeps behind its read index to rewind into.
+    if (soundingEnd - from > Bytes(samples.size())) samples.resize(static_cast<std::size_t>((soundingEnd - from) / Bytes(1)));
+    if (tune->empty() && std::all_of(samples.begin(), samples.end(), [](std::int16_t s) { return s == 0; })) {
+      Unref(pa_stream_cork(stream, 1, nullptr, nullptr));
+      sound.corked_ = true;
+      return;
+    }
+    pa_stream_write(stream, samples.data(), static_cast<std::size_t>(Bytes(samples.size())), nullptr, from,
+                    PA_SEEK_ABSOLUTE);
+    sound.soundingFrom_ = tuneFrom;
   }
   sound.sounding_ = tune;
-  sound.soundingFrom_ = tuneFrom;
   if (sound.corked_) Unref(pa_stream_cork(stream, 0, nullptr, nullptr));
   sound.corked_ = false;
   sound.CorkWhenHeard();
 }
 
+// A tune written where the server was reading is found by the stream's write index, once the
+// server has told it afresh: it ends there.
+void PulseSound::FindSounding(const pa_timing_info& timing) {
+  if (sounding_ && soundingFrom_ == Unknown && !timing.write_index_corrupt) {
+    soundingFrom_ = timing.write_index - Bytes(sounding_->size());
+  }
+}
+
 // Corks the stream once its timing says the tune has been heard, so that the card can sleep.
 void PulseSound::CorkWhenHeard() {
   const pa_timing_info* timing = pa_stream_get_timing_info(stream_);
-  const std::int64_t end = soundingFrom_ + Bytes(sounding_->size());
-  const std::int64_t heard = timing != nullptr ? Heard(*timing) : soundingFrom_;
-  const std::int64_t ahead = end - heard;
+  if (timing != nullptr) FindSounding(*timing);
+  // Until the server tells where a tune written where it reads stands, it is heard from now.
+  const std::int64_t heard = timing != nullptr && soundingFrom_ != Unknown ? Heard(*timing) : 0;
+  const std::int64_t ahead = (soundingFrom_ != Unknown ? soundingFrom_ : 0) + Bytes(sounding_->size()) - heard +
+                            (rewinds_ ? 0 : Bytes(SampleRate / 1000 * PipeWireHoldMilliseconds));
   if (ahead <= 0) {
     Unref(pa_stream_cork(stream_, 1, nullptr, nullptr));
     corked_ = true;
@@ -302,32 +329,9 @@ void PulseSound::TimedForCork(pa_stream*, int success, void* self) {
 void PulseSound::ContextChanged(pa_context* context, void* self) {
   auto& sound = *static_cast<PulseSound*>(self);
   switch (pa_context_get_state(context)) {
-    case PA_CONTEXT_READY: {
+    case PA_CONTEXT_READY:
       Unref(pa_context_get_server_info(context, &PulseSound::ServerTold, self));
-      pa_proplist* properties = pa_proplist_new();
-      pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-      pa_proplist_sets(properties, PA_PROP_MEDIA_NAME, "Tones");
-      sound.stream_ = pa_stream_new_with_proplist(context, "Tones", &ToneFormat, nullptr, properties);
-      pa_proplist_free(properties);
-      if (sound.stream_ == nullptr) {
-        sound.Lost(pa_strerror(pa_context_errno(context)));
-        return;
-      }
-      pa_stream_set_state_callback(sound.stream_, &PulseSound::StreamChanged, self);
-      const auto bytes = [](std::uint32_t milliseconds) {
-        return static_cast<std::uint32_t>(pa_usec_to_bytes(milliseconds * PA_USEC_PER_MSEC, &ToneFormat));
-      };
-      constexpr auto ServersChoice = static_cast<std::uint32_t>(-1);
-      // Playing starts as soon as anything is written: no start threshold.
-      const pa_buffer_attr buffer = {ServersChoice, bytes(TargetMilliseconds), 0,
-                                     bytes(RequestMilliseconds), ServersChoice};
-      const auto flags = static_cast<pa_stream_flags_t>(
-          PA_STREAM_ADJUST_LATENCY | PA_STREAM_START_CORKED | PA_STREAM_INTERPOLATE_TIMING);
-      if (pa_stream_connect_playback(sound.stream_, nullptr, &buffer, flags, nullptr, nullptr) < 0) {
-        sound.Lost(pa_strerror(pa_context_errno(context)));
-      }
       break;
-    }
     case PA_CONTEXT_FAILED:
     case PA_CONTEXT_TERMINATED:
       sound.Lost(pa_strerror(pa_context_errno(context)));
@@ -337,9 +341,29 @@ void PulseSound::ContextChanged(pa_context* context, void* self) {
   }
 }
 
-void PulseSound::ServerTold(pa_context*, const pa_server_info* info, void* self) {
-  if (info != nullptr && info->server_name != nullptr) {
-    static_cast<PulseSound*>(self)->rewinds_ = std::strstr(info->server_name, "PipeWire") == nullptr;
+// The stream waits for the server's name: PipeWire's server never rewinds, so a tune cutting
+// another waits a whole cycle of its graph there, and the game asks it for a shorter cycle.
+void PulseSound::ServerTold(pa_context* context, const pa_server_info* info, void* self) {
+  auto& sound = *static_cast<PulseSound*>(self);
+  sound.rewinds_ = info == nullptr || info->server_name == nullptr || std::strstr(info->server_name, "PipeWire") == nullptr;
+  pa_proplist* properties = pa_proplist_new();
+  pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
+  pa_proplist_sets(properties, PA_PROP_MEDIA_NAME, "Tones");
+  sound.stream_ = pa_stream_new_with_proplist(context, "Tones", &ToneFormat, nullptr, properties);
+  pa_proplist_free(properties);
+  if (sound.stream_ == nullptr) {
+    sound.Lost(pa_strerror(pa_context_errno(context)));
+    return;
+  }
+  pa_stream_set_state_callback(sound.stream_, &PulseSound::StreamChanged, self);
+  const auto request = static_cast<std::uint32_t>((sound.rewinds_ ? RequestFrames : RequestFramesWithoutRewinds) * pa_frame_size(&ToneFormat));
+  constexpr auto ServersChoice = static_cast<std::uint32_t>(-1);
+  // Playing starts as soon as anything is written: no start threshold.
+  const pa_buffer_attr buffer = {ServersChoice, 4 * request, 0, request, ServersChoice};
+  const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_START_CORKED |
+                                                    PA_STREAM_INTERPOLATE_TIMING);
+  if (pa_stream_connect_playback(sound.stream_, nullptr, &buffer, flags, nullptr, nullptr) < 0) {
+    sound.Lost(pa_strerror(pa_context_errno(context)));
   }
 }
 

@@ -49,6 +49,7 @@ class PulseSound final : public Sound {
   void Lost(const char* why);
   void Begin(Samples tune);
   void CancelCork();
+  void FindSounding(const pa_timing_info& timing);
   void CorkWhenHeard();
   Samples Rendered(const std::vector<Note>& notes);
   static void Woken(pa_mainloop_api* api, pa_io_event* event, int fd, pa_io_event_flags_t flags, void* self);
@@ -80,10 +81,12 @@ class PulseSound final : public Sound {
   bool rewinds_ = true;
   // The tunes played so far, rendered once each: the six colours and the two notices, in a game.
   std::vector<std::pair<std::vector<Note>, Samples>> rendered_;
-  // The tune waiting for the stream's timing, and the one written, from this byte of the stream.
+  // The tune waiting for the stream's timing, and the one written, from this byte of the stream,
+  // Unknown until the server tells where one written where it reads landed.
+  static constexpr std::int64_t Unknown = -1;
   Samples next_;
   Samples sounding_;
-  std::int64_t soundingFrom_ = 0;
+  std::int64_t soundingFrom_ = Unknown;
   bool corked_ = true;
   // The stream is corked once its timing, asked afresh, says the tune has been heard; a new
   // tune cancels a cork still pending, so that a cork meant for one never lands in the next.
