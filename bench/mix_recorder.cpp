@@ -13,9 +13,10 @@ namespace zarlin::bench {
 namespace {
 
 constexpr int Rate = 48000;
-// 100 ms a fragment, well above the game's latency: a recorder that asks for less holds the
-// sink at its own latency, whatever the game asks, and the onsets would be those of that sink.
-constexpr std::uint32_t FragmentBytes = Rate / 10 * sizeof(std::int16_t);
+// 1024 frames a fragment, PipeWire's default cycle and no less than the game's own latency: a
+// recorder that asks for less holds the sink at its own latency, whatever the game asks, and
+// one that asks for more slows PipeWire's whole graph whenever the game is quiet.
+constexpr std::uint32_t FragmentBytes = 1024 * sizeof(std::int16_t);
 
 double Seconds(MixRecorder::Clock::time_point t) {
   return std::chrono::duration<double>(t.time_since_epoch()).count();
@@ -42,8 +43,7 @@ bool MixRecorder::Start(const char* monitor) {
     pa_stream_set_read_callback(stream_, &MixRecorder::Read, this);
     const auto any = static_cast<std::uint32_t>(-1);
     const pa_buffer_attr buffer = {any, any, any, any, FragmentBytes};
-    const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING |
-                                                      PA_STREAM_AUTO_TIMING_UPDATE);
+    const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY);
     ready = pa_stream_connect_record(stream_, monitor, &buffer, flags) >= 0;
   }
   pa_threaded_mainloop_unlock(loop_);
@@ -69,15 +69,21 @@ void MixRecorder::Read(pa_stream* stream, std::size_t, void* self) {
     else recorder.samples_.resize(recorder.samples_.size() + count);
     pa_stream_drop(stream);
   }
-  // The last sample read was recorded this long ago, less for a monitor, whose samples are
-  // rendered ahead of the card by the sink's latency.
-  pa_usec_t latency = 0;
-  int negative = 0;
-  if (pa_stream_get_latency(stream, &latency, &negative) == 0) {
-    const double ago = (negative ? -1.0 : 1.0) * double(latency) / PA_USEC_PER_SEC;
-    std::lock_guard lock(recorder.mutex_);
-    recorder.told_.push_back({double(recorder.samples_.size()), Seconds(Clock::now()) - ago});
-  }
+  // Asked afresh at each read, so that a word follows every stretch recorded.
+  pa_operation* asked = pa_stream_update_timing_info(stream, &MixRecorder::Timed, self);
+  if (asked != nullptr) pa_operation_unref(asked);
+}
+
+// The server's word as it stands, not libpulse's smoothed guess: the last sample it wrote was
+// recorded source_usec before it spoke, and, from a monitor, is heard sink_usec after that.
+void MixRecorder::Timed(pa_stream* stream, int success, void* self) {
+  auto& recorder = *static_cast<MixRecorder*>(self);
+  const pa_timing_info* timing = success ? pa_stream_get_timing_info(stream) : nullptr;
+  if (timing == nullptr || timing->write_index_corrupt) return;
+  const double at = Seconds(Clock::now()) - double(pa_timeval_age(&timing->timestamp)) / PA_USEC_PER_SEC -
+                    double(timing->source_usec) / PA_USEC_PER_SEC + double(timing->sink_usec) / PA_USEC_PER_SEC;
+  std::lock_guard lock(recorder.mutex_);
+  recorder.told_.push_back({double(timing->write_index) / sizeof(std::int16_t), at});
 }
 
 void MixRecorder::Stop() {
@@ -97,17 +103,17 @@ void MixRecorder::Stop() {
   loop_ = nullptr;
 }
 
-// By the stream's word nearest in time: its timing drifts from the clock over a long recording.
-const MixRecorder::Told& MixRecorder::Nearest(double second) const {
-  return *std::min_element(told_.begin(), told_.end(), [&](const Told& a, const Told& b) {
-    return std::fabs(a.second - second) < std::fabs(b.second - second);
-  });
+// By the stream's first word after the moment: a monitor sends nothing while its sink sleeps,
+// so a word from before a sleep would misplace what was recorded after it.
+const MixRecorder::Told& MixRecorder::After(double second) const {
+  const auto after = std::find_if(told_.begin(), told_.end(), [&](const Told& told) { return told.second >= second; });
+  return after != told_.end() ? *after : told_.back();
 }
 
 MixRecorder::Clock::time_point MixRecorder::HeardAt(std::span<const std::int16_t> start,
                                                     Clock::time_point near) {
   std::lock_guard lock(mutex_);
-  const Told& told = Nearest(Seconds(near));
+  const Told& told = After(Seconds(near));
   const double expected = told.index + (Seconds(near) - told.second) * Rate;
   const auto from = static_cast<std::size_t>(std::max(0.0, expected - 0.020 * Rate));
   const auto to = static_cast<std::size_t>(std::max(0.0, expected + 0.080 * Rate));

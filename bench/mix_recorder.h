@@ -29,26 +29,27 @@ class MixRecorder {
   bool Hearing();
   void Stop();
 
-  // When a tone whose first samples are these began, looked for from a little before the
-  // moment given to a little after.
+  // When the first of these samples was heard, looked for from a little before the moment
+  // given to a little after.
   Clock::time_point HeardAt(std::span<const std::int16_t> start, Clock::time_point near);
 
  private:
   static void Read(pa_stream* stream, std::size_t bytes, void* self);
+  static void Timed(pa_stream* stream, int success, void* self);
 
   pa_threaded_mainloop* loop_ = nullptr;
   pa_context* context_ = nullptr;
   pa_stream* stream_ = nullptr;
   std::mutex mutex_;
   std::vector<std::int16_t> samples_;
-  // At each read, by the stream's own timing: the index of the next sample, and the second the
-  // card plays it at.
+  // At each read, by the stream's own timing: the index of a sample, and the second the card
+  // plays it at.
   struct Told {
     double index;
     double second;
   };
   std::vector<Told> told_;
-  const Told& Nearest(double second) const;
+  const Told& After(double second) const;
 };
 
 }  // namespace zarlin::bench

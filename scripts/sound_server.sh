@@ -57,5 +57,15 @@ CONF
   pactl set-default-sink nul
 }
 
+# PipeWire's graph, by its profiler: the quantum of each cycle it runs for the next SECONDS, in
+# frames at 48 kHz.
+sound_server_quanta() {
+  local folder
+  folder=$(mktemp -d)
+  (cd "$folder" && timeout "$1" pw-profiler -o profile >/dev/null 2>&1) || true
+  awk '{printf "%d\n", $4 * 48 / 1000 + 0.5}' "$folder/profile"
+  rm -rf "$folder"
+}
+
 # The state of the null sink: RUNNING, IDLE or SUSPENDED.
 sound_server_sink_state() { pactl list short sinks | awk '$2 == "nul" {print $NF}'; }

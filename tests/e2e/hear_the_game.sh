@@ -110,6 +110,11 @@ sleep 0.1
 keys ctrl+n
 wait "$watcher" || fail "no flash after New Game"
 heard_flashes=$(cat "$flashes")
+if [ -n "$quantum" ]; then
+  running=$(sound_server_quanta 1 | sort -u | tr '\n' ' ')
+  [ "$running" = "$quantum " ] || fail "PipeWire's graph runs at quanta of '$running', not $quantum"
+  echo "PipeWire's graph runs at a quantum of $running"
+fi
 round=$heard_flashes
 for n in 2 3 4; do
   seen=$(play $round $((2 * n - 1)))
