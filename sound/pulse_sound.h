@@ -48,6 +48,7 @@ class PulseSound final : public Sound {
   void Disconnect();
   void Lost(const char* why);
   void Begin(Samples tune);
+  void WakeForGame();
   void CancelCork();
   void FindSounding(const pa_timing_info& timing);
   void CorkWhenHeard();
