@@ -148,20 +148,6 @@ void PulseSound::TakeOver() {
     Connect();
   }
   if (tune) Begin(Rendered(*tune));
-  else if (look) WakeForGame();
-}
-
-// A New Game under PipeWire uncorks the stream ahead of its first flash, so that the graph has
-// taken up the game's cycle by then; it is corked again after the hold if nothing comes.
-void PulseSound::WakeForGame() {
-  if (rewinds_ || !corked_ || stream_ == nullptr || pa_stream_get_state(stream_) != PA_STREAM_READY) return;
-  CancelCork();
-  Unref(pa_stream_flush(stream_, nullptr, nullptr));
-  Unref(pa_stream_cork(stream_, 0, nullptr, nullptr));
-  corked_ = false;
-  sounding_ = Rendered({});
-  soundingFrom_ = Unknown;
-  CorkWhenHeard();
 }
 
 void PulseSound::Connect() {

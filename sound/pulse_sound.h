@@ -48,7 +48,6 @@ class PulseSound final : public Sound {
   void Disconnect();
   void Lost(const char* why);
   void Begin(Samples tune);
-  void WakeForGame();
   void CancelCork();
   void FindSounding(const pa_timing_info& timing);
   void CorkWhenHeard();
