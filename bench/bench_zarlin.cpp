@@ -140,11 +140,11 @@ void Wait(int milliseconds) {
 #ifdef ZARLIN_SOUND
 // How long after each flash of a playback its tone is heard on the sound server's mix: the
 // monitor of the null sink named nul, recorded beside the game, against the flash's own time.
-// A tone is found by its end, which no rewind touches: PulseAudio's null sink passes what it
-// renders to its monitor at once, so a span it renders again after a rewind never reaches a
-// recorder, and a tune written into one would seem to start where the span ends. Only tones
-// that end on their own count: every one at a playback's end, and all of them when they are
-// apart.
+// Where the recording misses rewinds (PulseAudio), a tone is found by its end, which is rendered
+// once: a tone written into a span the sink renders again would seem to start where the span
+// ends. Elsewhere (PipeWire) a tone is found by its start, which a cycle the server skips inside
+// the tone does not move. On either, only tones that end on their own count, every one at a
+// playback's end and all of them when they are apart, so that the rows compare.
 int ToneOnset(const char* delay, int startLength, int playbacks) {
   MixRecorder mix;
   if (!mix.Start("nul.monitor")) {
@@ -158,6 +158,7 @@ int ToneOnset(const char* delay, int startLength, int playbacks) {
   MainWindow main(timers, random, *sound);
   main.show();
   Wait(1000);  // the sound connects a little after start-up
+  const bool byEnd = mix.MissesRewinds();
   Figures heard;
   for (int playback = 0; playback < playbacks; ++playback) {
     const double interval = PrepareRound(main.game(), delay, startLength);
@@ -169,11 +170,10 @@ int ToneOnset(const char* delay, int startLength, int playbacks) {
     PlayBack(main.game(), interval, startLength);
     Wait(300);
     for (std::size_t k = 0; k < watch.darkAt.size(); ++k) {
-      // A tone cut by the next flash's has no end of its own to find.
       if (k + 1 < watch.darkAt.size() && interval < length + 50) continue;
       const Note tone[] = {{Pitch(static_cast<ColourNumber>(k % 6 + 1)), length}};
       const std::vector<std::int16_t> samples = ToneSamples(tone);
-      const std::size_t before = samples.size() - 480;
+      const std::size_t before = byEnd ? samples.size() - 480 : 0;
       const auto lasting = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
           std::chrono::duration<double>(double(before) / SampleRate));
       const auto flash = start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace zarlin::bench {
 
@@ -38,6 +39,16 @@ bool MixRecorder::Start(const char* monitor) {
     else pa_threaded_mainloop_wait(loop_);
   }
   if (ready) {
+    pa_operation* told = pa_context_get_server_info(
+        context_,
+        [](pa_context*, const pa_server_info* info, void* self) {
+          auto& recorder = *static_cast<MixRecorder*>(self);
+          recorder.missesRewinds_ = info == nullptr || std::strstr(info->server_name, "PipeWire") == nullptr;
+          pa_threaded_mainloop_signal(recorder.loop_, 0);
+        },
+        this);
+    while (told != nullptr && pa_operation_get_state(told) == PA_OPERATION_RUNNING) pa_threaded_mainloop_wait(loop_);
+    if (told != nullptr) pa_operation_unref(told);
     const pa_sample_spec format = {PA_SAMPLE_S16LE, Rate, 1};
     stream_ = pa_stream_new(context_, "mix", &format, nullptr);
     pa_stream_set_read_callback(stream_, &MixRecorder::Read, this);

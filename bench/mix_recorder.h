@@ -27,6 +27,10 @@ class MixRecorder {
   bool Start(const char* monitor);
   // Whether the monitor has sent anything yet: a null sink's may wait a while at first.
   bool Hearing();
+  // Whether a span the sink renders again after a rewind never reaches the recording: so with
+  // PulseAudio's null sink, which hands what it renders to its monitor at once. PipeWire's
+  // server never renders again.
+  bool MissesRewinds() const { return missesRewinds_; }
   void Stop();
 
   // When the first of these samples was heard, looked for from a little before the moment
@@ -40,6 +44,7 @@ class MixRecorder {
   pa_threaded_mainloop* loop_ = nullptr;
   pa_context* context_ = nullptr;
   pa_stream* stream_ = nullptr;
+  bool missesRewinds_ = true;
   std::mutex mutex_;
   std::vector<std::int16_t> samples_;
   // At each read, by the stream's own timing: the index of a sample, and the second the card
