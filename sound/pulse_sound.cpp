@@ -259,8 +259,12 @@ void PulseSound::Timed(pa_stream* stream, int success, void* self) {
     // Nothing of ours is left to hear: the tune goes wherever the server reads when it arrives.
     // Written before the stream is uncorked, or into one that ran dry, PulseAudio rewinds the
     // card to play it at once, and PipeWire plays it at its next cycle.
+    // PipeWire may drop the first samples of a stream it takes up again after a cork: there a
+    // cycle of silence goes first, so that what it drops is not the tone's fade-in.
+    std::vector<std::int16_t> samples(sound.rewinds_ || !sound.corked_ ? 0 : RequestFramesWithoutRewinds);
+    samples.insert(samples.end(), tune->begin(), tune->end());
     Unref(pa_stream_flush(stream, nullptr, nullptr));
-    pa_stream_write(stream, tune->data(), static_cast<std::size_t>(Bytes(tune->size())), nullptr, 0, PA_SEEK_RELATIVE);
+    pa_stream_write(stream, samples.data(), static_cast<std::size_t>(Bytes(samples.size())), nullptr, 0, PA_SEEK_RELATIVE);
     sound.soundingFrom_ = Unknown;
   } else {
     std::vector<std::int16_t> samples;
