@@ -21,10 +21,11 @@ namespace zarlin {
 // One long-lived playback stream, and everything said to the server, on a thread of libpulse's
 // own: the user-interface thread only hands each tune over. The sound card keeps a latency of
 // its own choosing; a tune that cuts another is written from the sample about to be heard, the
-// old one faded out first, and the server rewinds to play it at once. Once a tune has been heard
-// the stream is corked, so that the card can sleep and nothing of ours wakes. It never starts a
-// server, and a server that is missing or goes away makes the game silent, said once on standard
-// error, until GetReady or a tune finds one again.
+// old one faded out first, and the server rewinds to play it at once (PipeWire's, which cannot,
+// plays it a cycle of its graph later). Once a tune has been heard, or under PipeWire a second
+// after, the stream is corked, so that the card can sleep and nothing of ours wakes. It never
+// starts a server, and a server that is missing or goes away makes the game silent, said once on
+// standard error, until GetReady or a tune finds one again.
 class PulseSound final : public Sound {
  public:
   // The names the desktop's mixer lists the game by. Null, said on standard error, where
