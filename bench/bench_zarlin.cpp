@@ -161,6 +161,7 @@ int ToneOnset(const char* delay, int startLength, int playbacks) {
   const bool byEnd = mix.MissesRewinds();
   Figures heard;
   for (int playback = 0; playback < playbacks; ++playback) {
+    sound->GetReady();  // as New Game does
     const double interval = PrepareRound(main.game(), delay, startLength);
     const std::int32_t length = main.game().constants.BlinkTime;
     QElapsedTimer clock;

@@ -34,9 +34,10 @@ constexpr pa_usec_t CutAhead = 2 * PA_USEC_PER_MSEC;
 constexpr int QuietTailMilliseconds = 40;
 // PipeWire's graph runs at the pace its busiest stream asks, and takes up a new pace only at the
 // end of a cycle at the old one: a stream uncorked there is heard up to a cycle of the graph's
-// default later. So there the stream stays uncorked this long after a tune, through a game's
-// playback, and is corked only once the game has fallen quiet.
-constexpr int PipeWireHoldMilliseconds = 1000;
+// default later. So there the stream stays uncorked this long after a tune or a game's start,
+// through a playback at a flash every two seconds or a player's pause to think, and is corked
+// only once the game has fallen quiet.
+constexpr int PipeWireHoldMilliseconds = 3000;
 // A server that went away is looked for at most this often.
 constexpr std::chrono::seconds LookAgainAfter{1};
 
@@ -80,7 +81,9 @@ class Locked {
 }  // namespace
 
 PulseSound::PulseSound(std::string application, std::string icon)
-    : application_(std::move(application)), icon_(std::move(icon)) {}
+    : application_(std::move(application)),
+      icon_(std::move(icon)),
+      waking_(std::make_shared<const std::vector<std::int16_t>>(SampleRate / 1000 * QuietTailMilliseconds)) {}
 
 std::unique_ptr<PulseSound> PulseSound::Make(std::string application, std::string icon) {
   std::unique_ptr<PulseSound> sound(new PulseSound(std::move(application), std::move(icon)));
@@ -147,7 +150,11 @@ void PulseSound::TakeOver() {
     Disconnect();
     Connect();
   }
-  if (tune) Begin(Rendered(*tune));
+  if (tune) {
+    Begin(Rendered(*tune));
+  } else if (look && !rewinds_) {
+    Begin(waking_);
+  }
 }
 
 void PulseSound::Connect() {
@@ -249,6 +256,11 @@ void PulseSound::Timed(pa_stream* stream, int success, void* self) {
   } else {
     cutting = sounding && read < soundingEnd;
     from += CycleBytes(pa_stream_get_buffer_attr(stream));
+  }
+  // A game starting keeps the stream uncorked a while longer, and lets a tune still sounding be.
+  if (cutting && tune == sound.waking_) {
+    sound.CorkWhenHeard();
+    return;
   }
   if (!cutting) {
     if (tune->empty()) {

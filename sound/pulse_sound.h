@@ -22,10 +22,11 @@ namespace zarlin {
 // own: the user-interface thread only hands each tune over. The sound card keeps a latency of
 // its own choosing; a tune that cuts another is written from the sample about to be heard, the
 // old one faded out first, and the server rewinds to play it at once (PipeWire's, which cannot,
-// plays it a cycle of its graph later). Once a tune has been heard, or under PipeWire a second
-// after, the stream is corked, so that the card can sleep and nothing of ours wakes. It never
-// starts a server, and a server that is missing or goes away makes the game silent, said once on
-// standard error, until GetReady or a tune finds one again.
+// plays it a cycle of its graph later). Once a tune has been heard, or under PipeWire, which is
+// slow to take the stream up again, three seconds after, the stream is corked, so that the card
+// can sleep and nothing of ours wakes; under PipeWire a new game wakes it before its first flash.
+// It never starts a server, and a server that is missing or goes away makes the game silent,
+// said once on standard error, until GetReady or a tune finds one again.
 class PulseSound final : public Sound {
  public:
   // The names the desktop's mixer lists the game by. Null, said on standard error, where
@@ -80,6 +81,10 @@ class PulseSound final : public Sound {
   std::chrono::steady_clock::time_point lastLook_{};
   // PipeWire's server takes writes behind what it has read, but never plays them.
   bool rewinds_ = true;
+  // What a game starting plays under PipeWire: PipeWire takes up a corked stream only at the end
+  // of its graph's cycle, and then after a cycle of silence, so a moment of silence wakes the
+  // stream ahead of the first flash, a playback's interval later, or holds it awake for longer.
+  const Samples waking_;
   // The tunes played so far, rendered once each: the six colours and the two notices, in a game.
   std::vector<std::pair<std::vector<Note>, Samples>> rendered_;
   // The tune waiting for the stream's timing, and the one written, from this byte of the stream,

@@ -22,7 +22,8 @@ class Sound {
   // cut it. Never waits, and never fails where the player would notice: without a sound server
   // the game is silent.
   virtual void Play(std::span<const Note> notes) = 0;
-  // A game starts: a sound server lost since is looked for again, without waiting for it.
+  // A game starts: a sound server lost since is looked for again, and one slow to take up a
+  // quiet stream is woken ahead of the first flash, without waiting for either.
   virtual void GetReady() = 0;
 };
 
