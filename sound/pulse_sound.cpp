@@ -224,11 +224,16 @@ void PulseSound::CancelCork() {
   }
 }
 
-// Where the sounding tune stands is known only from the server's timing, asked afresh.
+// Where the sounding tune stands is known only from the server's timing, asked afresh; a corked
+// stream has nothing left to cut, and its tune goes to the server at once.
 void PulseSound::Begin(Samples tune) {
   if (stream_ == nullptr || pa_stream_get_state(stream_) != PA_STREAM_READY) return;
   CancelCork();
-  if (tune->empty() && corked_) return;
+  if (corked_) {
+    next_.reset();
+    if (!tune->empty()) StartAfresh(tune);
+    return;
+  }
   next_ = std::move(tune);
   Unref(pa_stream_update_timing_info(stream_, &PulseSound::Timed, this));
 }
@@ -264,43 +269,53 @@ void PulseSound::Timed(pa_stream* stream, int success, void* self) {
   }
   if (!cutting) {
     if (tune->empty()) {
-      if (!sound.corked_) Unref(pa_stream_cork(stream, 1, nullptr, nullptr));
-      sound.corked_ = true;
-      return;
-    }
-    // Nothing of ours is left to hear: the tune goes wherever the server reads when it arrives.
-    // Written before the stream is uncorked, or into one that ran dry, PulseAudio rewinds the
-    // card to play it at once, and PipeWire plays it at its next cycle.
-    // PipeWire may drop the first samples of a stream it takes up again after a cork: there a
-    // cycle of silence goes first, so that what it drops is not the tone's fade-in.
-    std::vector<std::int16_t> samples(sound.rewinds_ || !sound.corked_ ? 0 : RequestFramesWithoutRewinds);
-    samples.insert(samples.end(), tune->begin(), tune->end());
-    Unref(pa_stream_flush(stream, nullptr, nullptr));
-    pa_stream_write(stream, samples.data(), static_cast<std::size_t>(Bytes(samples.size())), nullptr, 0, PA_SEEK_RELATIVE);
-    sound.soundingFrom_ = Unknown;
-  } else {
-    std::vector<std::int16_t> samples;
-    if (from < soundingEnd) {
-      samples = FadedOut(*sound.sounding_, static_cast<std::size_t>((from - sound.soundingFrom_) / Bytes(1)));
-    }
-    const std::int64_t tuneFrom = from + Bytes(samples.size());
-    samples.insert(samples.end(), tune->begin(), tune->end());
-    // Silence over whatever is left of the sounding tune after the new one. A flush would do,
-    // but it also drops what the server keeps behind its read index to rewind into.
-    if (soundingEnd - from > Bytes(samples.size())) samples.resize(static_cast<std::size_t>((soundingEnd - from) / Bytes(1)));
-    if (tune->empty() && std::all_of(samples.begin(), samples.end(), [](std::int16_t s) { return s == 0; })) {
       Unref(pa_stream_cork(stream, 1, nullptr, nullptr));
       sound.corked_ = true;
-      return;
+    } else {
+      sound.StartAfresh(tune);
     }
-    pa_stream_write(stream, samples.data(), static_cast<std::size_t>(Bytes(samples.size())), nullptr, from,
-                    PA_SEEK_ABSOLUTE);
-    sound.soundingFrom_ = tuneFrom;
+    return;
   }
-  sound.sounding_ = tune;
-  if (sound.corked_) Unref(pa_stream_cork(stream, 0, nullptr, nullptr));
-  sound.corked_ = false;
-  sound.CorkWhenHeard();
+  std::vector<std::int16_t> samples;
+  if (from < soundingEnd) {
+    samples = FadedOut(*sound.sounding_, static_cast<std::size_t>((from - sound.soundingFrom_) / Bytes(1)));
+  }
+  const std::int64_t tuneFrom = from + Bytes(samples.size());
+  samples.insert(samples.end(), tune->begin(), tune->end());
+  // Silence over whatever is left of the sounding tune after the new one. A flush would do,
+  // but it also drops what the server keeps behind its read index to rewind into.
+  if (soundingEnd - from > Bytes(samples.size())) samples.resize(static_cast<std::size_t>((soundingEnd - from) / Bytes(1)));
+  if (tune->empty() && std::all_of(samples.begin(), samples.end(), [](std::int16_t s) { return s == 0; })) {
+    Unref(pa_stream_cork(stream, 1, nullptr, nullptr));
+    sound.corked_ = true;
+    return;
+  }
+  pa_stream_write(stream, samples.data(), static_cast<std::size_t>(Bytes(samples.size())), nullptr, from,
+                  PA_SEEK_ABSOLUTE);
+  sound.Sounding(tune, tuneFrom);
+}
+
+// Nothing of ours is left to hear: the tune goes wherever the server reads when it arrives.
+// Written before the stream is uncorked, or into one that ran dry, PulseAudio rewinds the card
+// to play it at once, and PipeWire plays it at its next cycle. PipeWire may drop the first
+// samples of a stream it takes up again after a cork: there a cycle of silence goes first, so
+// that what it drops is not the tone's fade-in.
+void PulseSound::StartAfresh(const Samples& tune) {
+  std::vector<std::int16_t> samples(rewinds_ || !corked_ ? 0 : RequestFramesWithoutRewinds);
+  samples.insert(samples.end(), tune->begin(), tune->end());
+  Unref(pa_stream_flush(stream_, nullptr, nullptr));
+  pa_stream_write(stream_, samples.data(), static_cast<std::size_t>(Bytes(samples.size())), nullptr, 0, PA_SEEK_RELATIVE);
+  Sounding(tune, Unknown);
+}
+
+// The tune written, from this byte of the stream or from where the server reads, plays until
+// it has been heard.
+void PulseSound::Sounding(const Samples& tune, std::int64_t from) {
+  sounding_ = tune;
+  soundingFrom_ = from;
+  if (corked_) Unref(pa_stream_cork(stream_, 0, nullptr, nullptr));
+  corked_ = false;
+  CorkWhenHeard();
 }
 
 // A tune written where the server was reading is found by the stream's write index, once the

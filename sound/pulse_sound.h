@@ -50,6 +50,8 @@ class PulseSound final : public Sound {
   void Disconnect();
   void Lost(const char* why);
   void Begin(Samples tune);
+  void StartAfresh(const Samples& tune);
+  void Sounding(const Samples& tune, std::int64_t from);
   void CancelCork();
   void FindSounding(const pa_timing_info& timing);
   void CorkWhenHeard();
