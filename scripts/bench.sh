@@ -118,6 +118,7 @@ onset_rows() {  # onset_rows SERVER GOAL: the tone's onset apart and cutting ano
   bench_rows "$1, 16 flashes at 400 ms, 4 times" "$2" tone-onset 200 16 4
   bench_rows "$1, a tone cut by the next (delay 0), 32 times" "$2" tone-onset 0 2 32
   bench_rows "$1, 4 flashes at 1.4 s, twice" "$2" tone-onset 1200 4 2
+  bench_rows "$1, a tone as the silence after the last one ends (delay 38), 24 times" "$2" tone-onset 38 2 24
   if [ "$1" = PipeWire ]; then
     kill -- "-${x_pids[-2]}"
     # PipeWire's server reports no configured latency of its sink: its graph's cycle instead.

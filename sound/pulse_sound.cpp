@@ -249,17 +249,16 @@ void PulseSound::Timed(pa_stream* stream, int success, void* self) {
   const std::int64_t read = timing->read_index;
   const bool sounding = !sound.corked_ && sound.sounding_ && sound.soundingFrom_ != Unknown;
   const std::int64_t soundingEnd = sounding ? sound.soundingFrom_ + Bytes(sound.sounding_->size()) : 0;
-  // Whether a tone of ours is left to cut, and from where: where PulseAudio rewinds, a moment
-  // after the sample being heard, over whatever of ours the card holds; under PipeWire, which
-  // never plays again what it has read, past what it may read before the write arrives.
+  // Whether the server has yet to read the whole of the sounding tune, and so a tone of ours is
+  // left to cut, and from where: where PulseAudio rewinds, a moment after the sample being heard,
+  // over whatever of ours the card holds; under PipeWire, which never plays again what it has
+  // read, past what it may read before the write arrives.
+  const bool cutting = sounding && read < soundingEnd;
   std::int64_t from = read;
-  bool cutting = false;
   if (sound.rewinds_) {
     from = Heard(*timing) + static_cast<std::int64_t>(pa_usec_to_bytes(CutAhead, &ToneFormat));
-    cutting = sounding && from < soundingEnd;
     from = std::max(std::min(from, read), sound.soundingFrom_);
   } else {
-    cutting = sounding && read < soundingEnd;
     from += CycleBytes(pa_stream_get_buffer_attr(stream));
   }
   // A game starting keeps the stream uncorked a while longer, and lets a tune still sounding be.
@@ -268,12 +267,14 @@ void PulseSound::Timed(pa_stream* stream, int success, void* self) {
     return;
   }
   if (!cutting) {
-    if (tune->empty()) {
+    // PulseAudio rewinds a stream that ran dry only to where it reads, and plays a tune written
+    // there once the card has played the silence of ours it holds: corked first, the stream is
+    // rewound as it is uncorked.
+    if (tune->empty() || sound.rewinds_) {
       Unref(pa_stream_cork(stream, 1, nullptr, nullptr));
       sound.corked_ = true;
-    } else {
-      sound.StartAfresh(tune);
     }
+    if (!tune->empty()) sound.StartAfresh(tune);
     return;
   }
   std::vector<std::int16_t> samples;
