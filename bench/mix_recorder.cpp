@@ -43,7 +43,8 @@ bool MixRecorder::Start(const char* monitor) {
         context_,
         [](pa_context*, const pa_server_info* info, void* self) {
           auto& recorder = *static_cast<MixRecorder*>(self);
-          recorder.missesRewinds_ = info == nullptr || std::strstr(info->server_name, "PipeWire") == nullptr;
+          recorder.missesRewinds_ =
+              info == nullptr || info->server_name == nullptr || std::strstr(info->server_name, "PipeWire") == nullptr;
           pa_threaded_mainloop_signal(recorder.loop_, 0);
         },
         this);
